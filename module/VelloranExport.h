@@ -1,0 +1,16 @@
+// Export macro of libVelloran. Symbols are hidden by default; only the
+// library's public classes carry VELLORAN_EXPORT.
+#ifndef VelloranExport_h
+#define VelloranExport_h
+
+#if defined(_WIN32)
+#  if defined(VELLORAN_BUILD)
+#    define VELLORAN_EXPORT __declspec(dllexport)
+#  else
+#    define VELLORAN_EXPORT __declspec(dllimport)
+#  endif
+#else
+#  define VELLORAN_EXPORT __attribute__((visibility("default")))
+#endif
+
+#endif

@@ -1,0 +1,27 @@
+#include "VelloranModule.h"
+
+#include "NUVDictionary.h"
+#include "VelloranModuleParts.h"
+
+void VelloranModuleLoad() {
+  // Environment flags first: construction of module state may consult them.
+  VelloranMessagingLoad();
+  VelloranVizServicesLoad();
+}
+
+void VelloranModuleUnload() {
+  VelloranVizServicesUnload();
+  VelloranMessagingUnload();
+  NUVDictionary::UnregisterLibrary(VELLORAN_LIBRARY_NAME);
+}
+
+namespace {
+
+struct VelloranRegistration {
+  VelloranRegistration() { VelloranModuleLoad(); }
+  ~VelloranRegistration() { VelloranModuleUnload(); }
+};
+
+const VelloranRegistration registration;
+
+}  // namespace

@@ -1,0 +1,12 @@
+// Load and unload steps of each subsystem, called in order by
+// VelloranModuleLoad and in reverse order by VelloranModuleUnload
+// (internal, not exported).
+#ifndef VelloranModuleParts_h
+#define VelloranModuleParts_h
+
+void VelloranMessagingLoad();
+void VelloranMessagingUnload();
+void VelloranVizServicesLoad();
+void VelloranVizServicesUnload();
+
+#endif

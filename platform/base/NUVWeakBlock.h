@@ -1,0 +1,19 @@
+// NUVWeakBlock: shared between an object and its weak references. The object
+// clears `object` when it is destroyed; the block lives until the object and
+// every weak reference have let it go.
+#ifndef NUVWeakBlock_h
+#define NUVWeakBlock_h
+
+class NUVBaseUnknown;
+
+struct NUVWeakBlock {
+  NUVBaseUnknown* object;
+  long holders;  // the object itself while alive, plus each weak reference
+
+  void Hold() { ++holders; }
+  void Drop() {
+    if (--holders == 0) delete this;
+  }
+};
+
+#endif

@@ -1,0 +1,3 @@
+#include "NUVNotification.h"
+
+NUV_IMPLEMENT_CLASS(NUVNotification, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,4 @@
+#include "VelloranModuleParts.h"
+
+void VelloranVizServicesLoad() {}
+void VelloranVizServicesUnload() {}
