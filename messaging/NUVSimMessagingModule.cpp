@@ -1,4 +1,6 @@
+#include "NUVSimMessageQueue.h"
 #include "VelloranModuleParts.h"
 
-void VelloranMessagingLoad() {}
-void VelloranMessagingUnload() {}
+void VelloranMessagingLoad() { NUVSimMessageQueue::ReadWakeUpSetting(); }
+
+void VelloranMessagingUnload() { NUVSimMessageQueue::DeleteMessageQueueInstance(); }

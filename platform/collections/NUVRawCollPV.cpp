@@ -23,3 +23,10 @@ int NUVRawCollPV::RemoveValue(void* item) {
   if (position) RemovePosition(position);
   return position;
 }
+
+void NUVRawCollPV::RemovePosition(int position, unsigned int count) {
+  if (position < 1 || position > Size() || count == 0) return;
+  std::size_t first = static_cast<std::size_t>(position - 1);
+  std::size_t last = first + count < _Items.size() ? first + count : _Items.size();
+  _Items.erase(_Items.begin() + first, _Items.begin() + last);
+}

@@ -10,6 +10,7 @@
 #ifndef NUVRawCollPV_h
 #define NUVRawCollPV_h
 
+#include <cstddef>
 #include <vector>
 
 #include "VelloranPlatformExport.h"
@@ -26,6 +27,10 @@ class VPL_EXPORT NUVRawCollPV {
   // Position of the first occurrence at or after `from`, 0 when absent.
   int Locate(void* item, int from = 1) const;
   void RemovePosition(int position);
+  // Removes `count` positions from `position` on (those that exist).
+  void RemovePosition(int position, unsigned int count);
+  // Grows with nulls or shrinks to `size` positions.
+  void Size(int size) { _Items.resize(size > 0 ? static_cast<std::size_t>(size) : 0); }
   // Removes the first occurrence; returns its former position, 0 when absent.
   int RemoveValue(void* item);
   void RemoveAll() { _Items.clear(); }

@@ -1,0 +1,50 @@
+// NUVSockets: one end of a stream connection between processes or within
+// one, over TCP on the loopback interface (or any host).
+//
+//   NUVSockets reader(-1, nullptr);
+//   reader.Connect(connector.GetPort(), nullptr);   // null host: this machine
+//   if (reader.Wait(0) == 0) reader.BasicReceive(&byte, 1, 0);
+//
+// Wait(0) is a readiness test that does not block. When the event loop has
+// just reported the descriptor readable in the current turn, it answers from
+// that report without another system call.
+//
+// Threading: user-interface thread only.
+#ifndef NUVSockets_h
+#define NUVSockets_h
+
+#include "VelloranPlatformExport.h"
+
+class NUVSocketConnector;
+
+class VPL_EXPORT NUVSockets {
+ public:
+  // Wraps an existing descriptor (-1: none yet). The connector, when given,
+  // is the one that accepted this end; it is not owned.
+  NUVSockets(int descriptor = -1, NUVSocketConnector* connector = nullptr);
+  ~NUVSockets();
+  NUVSockets(const NUVSockets&) = delete;
+  NUVSockets& operator=(const NUVSockets&) = delete;
+
+  // Connects to `port` on `host` (null: the loopback address). 0 on success,
+  // -1 on failure.
+  int Connect(int port, const char* host);
+  // Sends `length` bytes; returns the count sent, -1 on failure.
+  int BasicSend(const void* buffer, int length);
+  // Receives up to `length` bytes; returns the count received, 0 when the
+  // peer closed, -1 on failure.
+  int BasicReceive(void* buffer, int length, int flags);
+  // 0 when data (or the peer's close) is ready within `milliseconds`, 1 on
+  // time-out, -1 on error or without a descriptor.
+  int Wait(int milliseconds);
+  // The operating-system handle, -1 when there is none.
+  int GetHandler() const { return _Descriptor; }
+  // Closes the descriptor; the object can connect again afterwards.
+  int Close();
+
+ private:
+  int _Descriptor;
+  NUVSocketConnector* _pConnector;
+};
+
+#endif

@@ -1,0 +1,166 @@
+// Stream sockets over the BSD socket API.
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+#include "NUVApplication.h"
+#include "NUVSocketConnector.h"
+#include "NUVSockets.h"
+
+namespace {
+
+bool ResolveIPv4(const char* host, int port, sockaddr_in& address) {
+  std::memset(&address, 0, sizeof address);
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<uint16_t>(port));
+  if (!host || !*host || std::strcmp(host, "localhost") == 0) {
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return true;
+  }
+  if (inet_pton(AF_INET, host, &address.sin_addr) == 1) return true;
+  addrinfo hints{};
+  hints.ai_family = AF_INET;
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* found = nullptr;
+  if (getaddrinfo(host, nullptr, &hints, &found) != 0 || !found) return false;
+  address.sin_addr = reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr;
+  freeaddrinfo(found);
+  return true;
+}
+
+// Wake-up bytes must not wait for more data to fill a segment.
+void NoDelay(int fd) {
+  int one = 1;
+  setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+}
+
+}  // namespace
+
+NUVSockets::NUVSockets(int descriptor, NUVSocketConnector* connector)
+    : _Descriptor(descriptor), _pConnector(connector) {}
+
+NUVSockets::~NUVSockets() { Close(); }
+
+int NUVSockets::Connect(int port, const char* host) {
+  if (_Descriptor >= 0 || port <= 0 || port > 65535) return -1;
+  sockaddr_in address;
+  if (!ResolveIPv4(host, port, address)) return -1;
+  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  int rc;
+  do {
+    rc = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  } while (rc < 0 && errno == EINTR);
+  if (rc < 0) {
+    ::close(fd);
+    return -1;
+  }
+  NoDelay(fd);
+  _Descriptor = fd;
+  return 0;
+}
+
+int NUVSockets::BasicSend(const void* buffer, int length) {
+  if (_Descriptor < 0 || !buffer || length < 0) return -1;
+  ssize_t sent;
+  do {
+    sent = ::send(_Descriptor, buffer, static_cast<size_t>(length), MSG_NOSIGNAL);
+  } while (sent < 0 && errno == EINTR);
+  return static_cast<int>(sent);
+}
+
+int NUVSockets::BasicReceive(void* buffer, int length, int flags) {
+  if (_Descriptor < 0 || !buffer || length < 0) return -1;
+  ssize_t received;
+  do {
+    received = ::recv(_Descriptor, buffer, static_cast<size_t>(length), flags);
+  } while (received < 0 && errno == EINTR);
+  if (received > 0) {
+    // The loop's readiness report for this turn has been used up.
+    if (NUVApplication* app = NUVApplication::MainApplication()) {
+      app->ConsumeReadableReport(_Descriptor);
+    }
+  }
+  return static_cast<int>(received);
+}
+
+int NUVSockets::Wait(int milliseconds) {
+  if (_Descriptor < 0) return -1;
+  if (milliseconds == 0) {
+    NUVApplication* app = NUVApplication::MainApplication();
+    if (app && app->WasReportedReadable(_Descriptor)) return 0;
+  }
+  pollfd p = {_Descriptor, POLLIN, 0};
+  int rc;
+  do {
+    rc = ::poll(&p, 1, milliseconds);
+  } while (rc < 0 && errno == EINTR);
+  if (rc < 0) return -1;
+  return rc > 0 ? 0 : 1;
+}
+
+int NUVSockets::Close() {
+  if (_Descriptor < 0) return 0;
+  if (NUVApplication* app = NUVApplication::MainApplication()) {
+    app->ConsumeReadableReport(_Descriptor);
+  }
+  int rc = ::close(_Descriptor);
+  _Descriptor = -1;
+  return rc == 0 ? 0 : -1;
+}
+
+NUVSocketConnector::NUVSocketConnector(int port, int backlog, int family)
+    : _Port(port), _Backlog(backlog > 0 ? backlog : 1), _Family(family), _Descriptor(-1) {}
+
+NUVSocketConnector::~NUVSocketConnector() { Close(); }
+
+int NUVSocketConnector::Declare(const char* host) {
+  if (_Descriptor >= 0 || _Family != AF_INET || _Port < 0 || _Port > 65535) return -1;
+  sockaddr_in address;
+  if (!ResolveIPv4(host, _Port, address)) return -1;
+  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  int one = 1;
+  setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+  if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) < 0 ||
+      ::listen(fd, _Backlog) < 0) {
+    ::close(fd);
+    return -1;
+  }
+  socklen_t length = sizeof address;
+  if (::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) < 0) {
+    ::close(fd);
+    return -1;
+  }
+  _Port = ntohs(address.sin_port);
+  _Descriptor = fd;
+  return 0;
+}
+
+NUVSockets* NUVSocketConnector::Accept() {
+  if (_Descriptor < 0) return nullptr;
+  int fd;
+  do {
+    fd = ::accept4(_Descriptor, nullptr, nullptr, SOCK_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return nullptr;
+  NoDelay(fd);
+  NUVSockets* accepted = new (std::nothrow) NUVSockets(fd, this);
+  if (!accepted) ::close(fd);
+  return accepted;
+}
+
+int NUVSocketConnector::Close() {
+  if (_Descriptor < 0) return 0;
+  int rc = ::close(_Descriptor);
+  _Descriptor = -1;
+  return rc == 0 ? 0 : -1;
+}
