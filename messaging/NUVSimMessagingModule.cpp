@@ -1,6 +1,12 @@
+#include "NUVDictionary.h"
+#include "NUVSimMessage.h"
 #include "NUVSimMessageQueue.h"
+#include "VelloranModule.h"
 #include "VelloranModuleParts.h"
 
-void VelloranMessagingLoad() { NUVSimMessageQueue::ReadWakeUpSetting(); }
+void VelloranMessagingLoad() {
+  NUVDictionary::RegisterMetaClass(VELLORAN_LIBRARY_NAME, "NUVSimMessage", &NUVSimMessage::MetaObject);
+  NUVSimMessageQueue::ReadWakeUpSetting();
+}
 
 void VelloranMessagingUnload() { NUVSimMessageQueue::DeleteMessageQueueInstance(); }
