@@ -20,6 +20,10 @@ class NUVTieSet {
   std::vector<Entry> entries;
 };
 
+void NUVWeakBlock::Drop() {
+  if (--holders == 0) delete this;
+}
+
 const NUVMetaClass* NUVBaseUnknown::meta_object = nullptr;
 
 const NUVMetaClass* NUVBaseUnknown::MetaObject() {

@@ -4,16 +4,17 @@
 #ifndef NUVWeakBlock_h
 #define NUVWeakBlock_h
 
+#include "VelloranPlatformExport.h"
+
 class NUVBaseUnknown;
 
-struct NUVWeakBlock {
+struct VPL_EXPORT NUVWeakBlock {
   NUVBaseUnknown* object;
   long holders;  // the object itself while alive, plus each weak reference
 
   void Hold() { ++holders; }
-  void Drop() {
-    if (--holders == 0) delete this;
-  }
+  // Out of line: the deletion at zero is not the caller's business.
+  void Drop();
 };
 
 #endif

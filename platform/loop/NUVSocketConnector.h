@@ -5,11 +5,18 @@
 //   NUVSockets* accepted = connector.Accept(); // caller owns it
 //
 // Construction values: the port (0 picks a free one when declared), the
-// backlog of pending connections, and the address family (2, AF_INET: IPv4).
+// backlog of pending connections, and the kind: 1, a network connector; 2, a
+// local connector. Both listen on TCP and accept connections from other
+// processes. A local connector also takes connections made from this process
+// to its port without TCP: Connect pairs the two ends through pipes, and the
+// next Accept returns the other end. A wake-up channel between two ends of
+// one process thus costs a pipe write, a poll and a pipe read.
 //
 // Threading: user-interface thread only.
 #ifndef NUVSocketConnector_h
 #define NUVSocketConnector_h
+
+#include <deque>
 
 #include "VelloranPlatformExport.h"
 
@@ -17,7 +24,8 @@ class NUVSockets;
 
 class VPL_EXPORT NUVSocketConnector {
  public:
-  NUVSocketConnector(int port = 0, int backlog = 10, int family = 2);
+  enum Kind { Network = 1, Local = 2 };
+  NUVSocketConnector(int port = 0, int backlog = 10, int kind = Network);
   ~NUVSocketConnector();
   NUVSocketConnector(const NUVSocketConnector&) = delete;
   NUVSocketConnector& operator=(const NUVSocketConnector&) = delete;
@@ -34,11 +42,17 @@ class VPL_EXPORT NUVSocketConnector {
   int GetHandler() const { return _Descriptor; }
   int Close();
 
+  // The local connector of this process listening on `port`, or null.
+  static NUVSocketConnector* FindLocal(int port);
+  // Queues the in-process end that the next Accept returns; takes ownership.
+  void QueueLocalEnd(NUVSockets* end);
+
  private:
   int _Port;
   int _Backlog;
-  int _Family;
+  int _Kind;
   int _Descriptor;
+  std::deque<NUVSockets*> _LocalEnds;
 };
 
 #endif

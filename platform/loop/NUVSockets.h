@@ -1,5 +1,7 @@
 // NUVSockets: one end of a stream connection between processes or within
-// one, over TCP on the loopback interface (or any host).
+// one: TCP to any host, or, for a connection made within this process to a
+// local connector (see NUVSocketConnector), a pair of pipes, which carries the
+// same byte stream at a fraction of the cost.
 //
 //   NUVSockets reader(-1, nullptr);
 //   reader.Connect(connector.GetPort(), nullptr);   // null host: this machine
@@ -32,7 +34,7 @@ class VPL_EXPORT NUVSockets {
   // Sends `length` bytes; returns the count sent, -1 on failure.
   int BasicSend(const void* buffer, int length);
   // Receives up to `length` bytes; returns the count received, 0 when the
-  // peer closed, -1 on failure.
+  // peer closed, -1 on failure. `flags` are those of recv (TCP only).
   int BasicReceive(void* buffer, int length, int flags);
   // 0 when data (or the peer's close) is ready within `milliseconds`, 1 on
   // time-out, -1 on error or without a descriptor.
@@ -42,8 +44,15 @@ class VPL_EXPORT NUVSockets {
   // Closes the descriptor; the object can connect again afterwards.
   int Close();
 
+  // An in-process pair of ends joined by two pipes; used by local connectors.
+  static bool MakeLocalPair(NUVSockets*& first, NUVSockets*& second);
+
  private:
-  int _Descriptor;
+  friend class NUVSocketConnector;
+  NUVSockets(int receiveDescriptor, int sendDescriptor);
+
+  int _Descriptor;      // read from, watched by the loop; the TCP socket
+  int _SendDescriptor;  // written to: the same TCP socket, or the other pipe
   NUVSocketConnector* _pConnector;
 };
 

@@ -5,7 +5,12 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <vector>
 
 #include <cerrno>
 #include <cstring>
@@ -42,15 +47,73 @@ void NoDelay(int fd) {
   setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
 }
 
+std::vector<NUVSocketConnector*>& LocalConnectors() {
+  static auto* connectors = new std::vector<NUVSocketConnector*>;
+  return *connectors;
+}
+
+// A write to a pipe whose reader has gone must fail, not kill the process.
+void IgnoreBrokenPipes() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  struct sigaction current;
+  if (sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+    signal(SIGPIPE, SIG_IGN);
+  }
+}
+
 }  // namespace
 
 NUVSockets::NUVSockets(int descriptor, NUVSocketConnector* connector)
-    : _Descriptor(descriptor), _pConnector(connector) {}
+    : _Descriptor(descriptor), _SendDescriptor(descriptor), _pConnector(connector) {}
+
+NUVSockets::NUVSockets(int receiveDescriptor, int sendDescriptor)
+    : _Descriptor(receiveDescriptor), _SendDescriptor(sendDescriptor), _pConnector(nullptr) {}
+
+bool NUVSockets::MakeLocalPair(NUVSockets*& first, NUVSockets*& second) {
+  first = second = nullptr;
+  int ab[2], ba[2];
+  if (pipe2(ab, O_CLOEXEC) != 0) return false;
+  if (pipe2(ba, O_CLOEXEC) != 0) {
+    ::close(ab[0]);
+    ::close(ab[1]);
+    return false;
+  }
+  IgnoreBrokenPipes();
+  first = new (std::nothrow) NUVSockets(ba[0], ab[1]);
+  second = new (std::nothrow) NUVSockets(ab[0], ba[1]);
+  if (!first || !second) {
+    if (first) first->Close();
+    if (second) second->Close();
+    if (!first) { ::close(ba[0]); ::close(ab[1]); }
+    if (!second) { ::close(ab[0]); ::close(ba[1]); }
+    delete first;
+    delete second;
+    first = second = nullptr;
+    return false;
+  }
+  return true;
+}
 
 NUVSockets::~NUVSockets() { Close(); }
 
 int NUVSockets::Connect(int port, const char* host) {
   if (_Descriptor >= 0 || port <= 0 || port > 65535) return -1;
+  bool thisMachine = !host || !*host || std::strcmp(host, "localhost") == 0 ||
+                     std::strcmp(host, "127.0.0.1") == 0;
+  if (NUVSocketConnector* local = thisMachine ? NUVSocketConnector::FindLocal(port) : nullptr) {
+    NUVSockets* mine = nullptr;
+    NUVSockets* theirs = nullptr;
+    if (!MakeLocalPair(mine, theirs)) return -1;
+    // Take over the descriptors of `mine`; the connector keeps `theirs`.
+    _Descriptor = mine->_Descriptor;
+    _SendDescriptor = mine->_SendDescriptor;
+    mine->_Descriptor = mine->_SendDescriptor = -1;
+    delete mine;
+    local->QueueLocalEnd(theirs);
+    return 0;
+  }
   sockaddr_in address;
   if (!ResolveIPv4(host, port, address)) return -1;
   int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -64,15 +127,17 @@ int NUVSockets::Connect(int port, const char* host) {
     return -1;
   }
   NoDelay(fd);
-  _Descriptor = fd;
+  _Descriptor = _SendDescriptor = fd;
   return 0;
 }
 
 int NUVSockets::BasicSend(const void* buffer, int length) {
-  if (_Descriptor < 0 || !buffer || length < 0) return -1;
+  if (_SendDescriptor < 0 || !buffer || length < 0) return -1;
   ssize_t sent;
   do {
-    sent = ::send(_Descriptor, buffer, static_cast<size_t>(length), MSG_NOSIGNAL);
+    sent = _SendDescriptor == _Descriptor
+               ? ::send(_SendDescriptor, buffer, static_cast<size_t>(length), MSG_NOSIGNAL)
+               : ::write(_SendDescriptor, buffer, static_cast<size_t>(length));
   } while (sent < 0 && errno == EINTR);
   return static_cast<int>(sent);
 }
@@ -81,7 +146,9 @@ int NUVSockets::BasicReceive(void* buffer, int length, int flags) {
   if (_Descriptor < 0 || !buffer || length < 0) return -1;
   ssize_t received;
   do {
-    received = ::recv(_Descriptor, buffer, static_cast<size_t>(length), flags);
+    received = _SendDescriptor == _Descriptor
+                   ? ::recv(_Descriptor, buffer, static_cast<size_t>(length), flags)
+                   : ::read(_Descriptor, buffer, static_cast<size_t>(length));
   } while (received < 0 && errno == EINTR);
   if (received > 0) {
     // The loop's readiness report for this turn has been used up.
@@ -108,22 +175,38 @@ int NUVSockets::Wait(int milliseconds) {
 }
 
 int NUVSockets::Close() {
-  if (_Descriptor < 0) return 0;
+  int rc = 0;
+  if (_SendDescriptor >= 0 && _SendDescriptor != _Descriptor) rc |= ::close(_SendDescriptor);
+  _SendDescriptor = -1;
+  if (_Descriptor < 0) return rc == 0 ? 0 : -1;
   if (NUVApplication* app = NUVApplication::MainApplication()) {
     app->ConsumeReadableReport(_Descriptor);
   }
-  int rc = ::close(_Descriptor);
+  rc |= ::close(_Descriptor);
   _Descriptor = -1;
   return rc == 0 ? 0 : -1;
 }
 
-NUVSocketConnector::NUVSocketConnector(int port, int backlog, int family)
-    : _Port(port), _Backlog(backlog > 0 ? backlog : 1), _Family(family), _Descriptor(-1) {}
+NUVSocketConnector::NUVSocketConnector(int port, int backlog, int kind)
+    : _Port(port), _Backlog(backlog > 0 ? backlog : 1), _Kind(kind), _Descriptor(-1) {}
 
 NUVSocketConnector::~NUVSocketConnector() { Close(); }
 
+NUVSocketConnector* NUVSocketConnector::FindLocal(int port) {
+  for (NUVSocketConnector* c : LocalConnectors()) {
+    if (c->_Port == port && c->_Descriptor >= 0) return c;
+  }
+  return nullptr;
+}
+
+void NUVSocketConnector::QueueLocalEnd(NUVSockets* end) {
+  if (end) _LocalEnds.push_back(end);
+}
+
 int NUVSocketConnector::Declare(const char* host) {
-  if (_Descriptor >= 0 || _Family != AF_INET || _Port < 0 || _Port > 65535) return -1;
+  if (_Descriptor >= 0 || (_Kind != Network && _Kind != Local) || _Port < 0 || _Port > 65535) {
+    return -1;
+  }
   sockaddr_in address;
   if (!ResolveIPv4(host, _Port, address)) return -1;
   int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -142,11 +225,18 @@ int NUVSocketConnector::Declare(const char* host) {
   }
   _Port = ntohs(address.sin_port);
   _Descriptor = fd;
+  if (_Kind == Local) LocalConnectors().push_back(this);
   return 0;
 }
 
 NUVSockets* NUVSocketConnector::Accept() {
   if (_Descriptor < 0) return nullptr;
+  if (!_LocalEnds.empty()) {
+    NUVSockets* end = _LocalEnds.front();
+    _LocalEnds.pop_front();
+    end->_pConnector = this;
+    return end;
+  }
   int fd;
   do {
     fd = ::accept4(_Descriptor, nullptr, nullptr, SOCK_CLOEXEC);
@@ -159,6 +249,10 @@ NUVSockets* NUVSocketConnector::Accept() {
 }
 
 int NUVSocketConnector::Close() {
+  for (NUVSockets* end : _LocalEnds) delete end;
+  _LocalEnds.clear();
+  auto& locals = LocalConnectors();
+  locals.erase(std::remove(locals.begin(), locals.end(), this), locals.end());
   if (_Descriptor < 0) return 0;
   int rc = ::close(_Descriptor);
   _Descriptor = -1;

@@ -1,15 +1,161 @@
+// Reference counting, interface queries, TIEs, handles and the dictionary.
 #include <gtest/gtest.h>
 
+#include "CountingObjects.h"
 #include "NUVBaseUnknown_WR.h"
 #include "NUVBaseUnknown_var.h"
+#include "NUVDictionary.h"
 
-TEST(BaseUnknown, ReleaseDestroysAtZero) {
-  auto* o = new NUVBaseUnknown;
+namespace {
+
+class ObjectModel : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterTestClasses();
+    TestCounted::Live() = 0;
+    TestTieGreeter::Built() = 0;
+  }
+  void TearDown() override {
+    UnregisterTestClasses();
+    EXPECT_EQ(TestCounted::Live(), 0) << "every object should have been destroyed";
+  }
+};
+
+}  // namespace
+
+TEST_F(ObjectModel, CreationReferenceThenReleaseDestroys) {
+  auto* o = new TestCounted;
+  EXPECT_EQ(o->GetRefCount(), 1u);
   EXPECT_EQ(o->AddRef(), 2u);
   EXPECT_EQ(o->Release(), 1u);
+  EXPECT_EQ(TestCounted::Live(), 1);
+  EXPECT_EQ(o->Release(), 0u);
+}
+
+TEST_F(ObjectModel, MetaClassesWalkParentsAndAreCached) {
+  auto* owned = new TestCountedChild;
+  TestCountedChild& child = *owned;
+  EXPECT_TRUE(child.IsA("TestCountedChild"));
+  EXPECT_FALSE(child.IsA("TestCounted"));
+  EXPECT_TRUE(child.IsAKindOf("TestCounted"));
+  EXPECT_TRUE(child.IsAKindOf("TestIDirect"));
+  EXPECT_TRUE(child.IsAKindOf("NUVBaseUnknown"));
+  EXPECT_FALSE(child.IsAKindOf("TestIGreeter"));
+  EXPECT_FALSE(child.IsAKindOf(nullptr));
+  EXPECT_EQ(child.GetMetaObject(), TestCountedChild::MetaObject());
+  EXPECT_EQ(TestCountedChild::MetaObject(), TestCountedChild::MetaObject());
+  EXPECT_STREQ(TestCountedChild::MetaObject()->GetExtendedName(), "NUVNull");
+  EXPECT_STREQ(TestCountedChild::MetaObject()->GetLibraryName(), "Tests");
+  owned->Release();
+}
+
+TEST_F(ObjectModel, TieIsBuiltOnceAndSharesTheImplementationCount) {
+  auto* o = new TestCounted;
+  {
+    TestIGreeter_var first(o);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(o->GetRefCount(), 2u) << "the handle on the TIE holds the implementation";
+    TestIGreeter_var second(o);
+    EXPECT_EQ(first.get(), second.get()) << "the TIE is found again, not built twice";
+    EXPECT_EQ(TestTieGreeter::Built(), 1);
+    EXPECT_EQ(first->Greet(2), 2);
+    EXPECT_EQ(second->Greet(3), 5);
+    EXPECT_EQ(first->GetImpl(), o);
+    // Querying through the TIE reaches the implementation's interfaces.
+    TestIDirect_var direct(first.get());
+    ASSERT_TRUE(direct);
+    EXPECT_EQ(direct.get(), static_cast<TestIDirect*>(o));
+    EXPECT_EQ(o->GetRefCount(), 4u);
+  }
+  EXPECT_EQ(o->GetRefCount(), 1u) << "handles gave every reference back";
+  o->Release();
+}
+
+TEST_F(ObjectModel, TieFoundThroughParentClassRegistration) {
+  auto* child = new TestCountedChild;
+  TestIGreeter_var greeter(child);
+  EXPECT_TRUE(greeter) << "a TIE registered for the parent class serves the child";
+  greeter = nullptr;
+  child->Release();
+}
+
+TEST_F(ObjectModel, MissingInterfaceGivesNullHandleThatThrowsWhenUsed) {
+  NUVBaseUnknown* plain = new NUVBaseUnknown;
+  TestIGreeter_var greeter(plain);
+  EXPECT_FALSE(greeter);
+  EXPECT_THROW(greeter->Greet(1), NUVNullVarError);
+  EXPECT_EQ(plain->GetRefCount(), 1u) << "a failed query takes no reference";
+  void* out = reinterpret_cast<void*>(1);
+  EXPECT_LT(plain->QueryInterface(TestIGreeter::ClassId(), &out), 0);
+  EXPECT_EQ(out, nullptr);
+  EXPECT_EQ(plain->QueryInterface(TestIGreeter::ClassId(), nullptr), E_INVALIDARG);
+  plain->Release();
+}
+
+TEST_F(ObjectModel, HandleCopyAssignAndMove) {
+  auto* o = new TestCounted;
+  {
+    NUVBaseUnknown_var a(o);
+    NUVBaseUnknown_var b = a;
+    EXPECT_EQ(o->GetRefCount(), 3u);
+    NUVBaseUnknown_var c(std::move(b));
+    EXPECT_FALSE(b);
+    EXPECT_EQ(o->GetRefCount(), 3u);
+    c = c;  // self-assignment keeps the reference
+    EXPECT_EQ(o->GetRefCount(), 3u);
+    a = nullptr;
+    EXPECT_EQ(o->GetRefCount(), 2u);
+  }
+  EXPECT_EQ(o->GetRefCount(), 1u);
+  o->Release();
+}
+
+TEST_F(ObjectModel, WeakReferenceStopsResolvingBeforeDestructors) {
+  auto* o = new TestCounted;
   NUVBaseUnknown_WR weak(o);
-  EXPECT_TRUE(weak.IsAlive());
+  NUVBaseUnknown_WR copy = weak;
+  EXPECT_EQ(weak.Get().get(), o);
   o->Release();
   EXPECT_FALSE(weak.IsAlive());
-  EXPECT_FALSE(weak.Get());
+  EXPECT_FALSE(copy.Get());
+}
+
+TEST_F(ObjectModel, InstantiateByNameQueriesTheInterface) {
+  TestIGreeter* greeter = nullptr;
+  ASSERT_EQ(NUVInstantiateComponent("TestCounted", TestIGreeter::ClassId(),
+                                    reinterpret_cast<void**>(&greeter)),
+            S_OK);
+  ASSERT_NE(greeter, nullptr);
+  EXPECT_EQ(greeter->GetImpl()->GetRefCount(), 1u) << "only the caller's reference remains";
+  EXPECT_EQ(TestCounted::Live(), 1);
+  greeter->Release();
+
+  void* out = nullptr;
+  EXPECT_EQ(NUVInstantiateComponent("NoSuchComponent", TestIGreeter::ClassId(), &out), E_FAIL);
+  EXPECT_EQ(NUVInstantiateComponent("TestCounted", NUVIID{"NoSuchInterface"}, &out),
+            E_NOINTERFACE);
+  EXPECT_EQ(out, nullptr);
+  EXPECT_EQ(NUVInstantiateComponent("TestCounted", TestIGreeter::ClassId(), nullptr),
+            E_INVALIDARG);
+}
+
+TEST_F(ObjectModel, UnregisteredLibraryLeavesNothingBehind) {
+  EXPECT_GT(NUVDictionary::CountRegistrations("Tests"), 0);
+  UnregisterTestClasses();
+  EXPECT_EQ(NUVDictionary::CountRegistrations("Tests"), 0);
+  EXPECT_EQ(NUVDictionary::FindCreation("TestCounted"), nullptr);
+  auto* o = new TestCounted;
+  TestIGreeter_var greeter(o);
+  EXPECT_FALSE(greeter) << "no TIE once its registration is gone";
+  o->Release();
+}
+
+TEST(ResultCodes, FailuresAreNegativeLongs) {
+  EXPECT_LT(E_FAIL, 0);
+  EXPECT_LT(E_INVALIDARG, 0);
+  EXPECT_LT(E_UNEXPECTED, 0);
+  EXPECT_EQ(static_cast<unsigned int>(E_FAIL), 0x80004005u);
+  EXPECT_EQ(static_cast<unsigned int>(E_INVALIDARG), 0x80070057u);
+  EXPECT_EQ(static_cast<unsigned int>(E_UNEXPECTED), 0x8000FFFFu);
+  EXPECT_EQ(S_OK, 0);
 }

@@ -1,0 +1,127 @@
+// Messages through the whole path (Post -> wake-up -> the loop's poll ->
+// ExecuteMessage -> Execute), beside the floors of the wake-up channels
+// measured in the same run.
+//
+// The queue picks its wake-up when the library loads: run this program once
+// as it is (socket wake-up) and once with PLMSIM_MESSAGEQUEUE_TIMER=1 (the
+// zero time-out wake-up); tools/dev bench does both.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdint>
+
+#include "NUVApplication.h"
+#include "NUVSimMessage.h"
+#include "NUVSimMessageQueue.h"
+#include "NUVSocketConnector.h"
+#include "NUVSockets.h"
+
+namespace {
+
+class NullMessage : public NUVSimMessage {
+ public:
+  void Execute(unsigned char flush) override {
+    ++executions;
+    NUVSimMessage::Execute(flush);
+  }
+  int64_t executions = 0;
+};
+
+// One thread writes one byte, polls the reading end and reads the byte back.
+void RoundTrip(benchmark::State& state, int writeFd, int readFd) {
+  char byte = 'X';
+  pollfd p = {readFd, POLLIN, 0};
+  for (auto _ : state) {
+    if (write(writeFd, &byte, 1) != 1) state.SkipWithError("write");
+    if (poll(&p, 1, -1) != 1) state.SkipWithError("poll");
+    if (read(readFd, &byte, 1) != 1) state.SkipWithError("read");
+  }
+}
+
+void BM_Floor_LoopbackTcpPair(benchmark::State& state) {
+  NUVSocketConnector connector(0, 10, 2);
+  connector.Declare(nullptr);
+  NUVSockets reader(-1, nullptr);
+  reader.Connect(connector.GetPort(), nullptr);
+  NUVSockets* writer = connector.Accept();
+  RoundTrip(state, writer->GetHandler(), reader.GetHandler());
+  delete writer;
+}
+BENCHMARK(BM_Floor_LoopbackTcpPair);
+
+void BM_Floor_LocalSocketPair(benchmark::State& state) {
+  int fds[2];
+  socketpair(AF_UNIX, SOCK_STREAM, 0, fds);
+  RoundTrip(state, fds[1], fds[0]);
+  close(fds[0]);
+  close(fds[1]);
+}
+BENCHMARK(BM_Floor_LocalSocketPair);
+
+void BM_Floor_Pipe(benchmark::State& state) {
+  int fds[2];
+  if (pipe(fds) != 0) state.SkipWithError("pipe");
+  RoundTrip(state, fds[1], fds[0]);
+  close(fds[0]);
+  close(fds[1]);
+}
+BENCHMARK(BM_Floor_Pipe);
+
+void BM_Floor_EventFdSemaphore(benchmark::State& state) {
+  int fd = eventfd(0, EFD_SEMAPHORE);
+  uint64_t one = 1;
+  pollfd p = {fd, POLLIN, 0};
+  for (auto _ : state) {
+    if (write(fd, &one, sizeof one) != sizeof one) state.SkipWithError("write");
+    if (poll(&p, 1, -1) != 1) state.SkipWithError("poll");
+    if (read(fd, &one, sizeof one) != sizeof one) state.SkipWithError("read");
+  }
+  close(fd);
+}
+BENCHMARK(BM_Floor_EventFdSemaphore);
+
+// A bare poll with a zero time-out on one idle descriptor: the floor of one
+// turn of a loop that has something to watch.
+void BM_Floor_ZeroTimeoutPoll(benchmark::State& state) {
+  int fds[2];
+  if (pipe(fds) != 0) state.SkipWithError("pipe");
+  pollfd p = {fds[0], POLLIN, 0};
+  for (auto _ : state) benchmark::DoNotOptimize(poll(&p, 1, 0));
+  close(fds[0]);
+  close(fds[1]);
+}
+BENCHMARK(BM_Floor_ZeroTimeoutPoll);
+
+// The whole path, in the wake-up mode this process was started with. The
+// loop also watches one idle pipe, as a host's loop always has descriptors.
+void BM_MessageWholePath(benchmark::State& state) {
+  NUVSimMessageQueue::DeleteMessageQueueInstance();
+  NUVApplication app("bench");
+  int idle[2];
+  if (pipe(idle) != 0) state.SkipWithError("pipe");
+  app.AddFileDescriptor(idle[0], nullptr, nullptr, [](NUVCommand*, int, void*) {});
+  NullMessage* message = new NullMessage;
+  for (auto _ : state) {
+    message->Post();
+    app.RunOneTurn(-1);
+  }
+  if (message->executions != static_cast<int64_t>(state.iterations())) {
+    state.SkipWithError("a message was not executed once per turn");
+  }
+  state.SetLabel(NUVSimMessageQueue::UsesSocketWakeUp() ? "socket wake-up" : "time-out wake-up");
+  NUVSimMessageQueue::DeleteMessageQueueInstance();
+  while (app.PendingTimeOuts() > 0) app.RunOneTurn(0);
+  app.RemoveFileDescriptor(idle[0], nullptr);
+  close(idle[0]);
+  close(idle[1]);
+  message->Release();
+}
+BENCHMARK(BM_MessageWholePath);
+
+}  // namespace
