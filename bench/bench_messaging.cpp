@@ -38,14 +38,15 @@ void RoundTrip(benchmark::State& state, int writeFd, int readFd) {
   char byte = 'X';
   pollfd p = {readFd, POLLIN, 0};
   for (auto _ : state) {
-    if (write(writeFd, &byte, 1) != 1) state.SkipWithError("write");
-    if (poll(&p, 1, -1) != 1) state.SkipWithError("poll");
-    if (read(readFd, &byte, 1) != 1) state.SkipWithError("read");
+    if (write(writeFd, &byte, 1) != 1 || poll(&p, 1, -1) != 1 || read(readFd, &byte, 1) != 1) {
+      state.SkipWithError("round trip failed");
+      break;
+    }
   }
 }
 
 void BM_Floor_LoopbackTcpPair(benchmark::State& state) {
-  NUVSocketConnector connector(0, 10, 2);
+  NUVSocketConnector connector(0, 10, NUVSocketConnector::Network);
   connector.Declare(nullptr);
   NUVSockets reader(-1, nullptr);
   reader.Connect(connector.GetPort(), nullptr);
@@ -78,9 +79,11 @@ void BM_Floor_EventFdSemaphore(benchmark::State& state) {
   uint64_t one = 1;
   pollfd p = {fd, POLLIN, 0};
   for (auto _ : state) {
-    if (write(fd, &one, sizeof one) != sizeof one) state.SkipWithError("write");
-    if (poll(&p, 1, -1) != 1) state.SkipWithError("poll");
-    if (read(fd, &one, sizeof one) != sizeof one) state.SkipWithError("read");
+    if (write(fd, &one, sizeof one) != sizeof one || poll(&p, 1, -1) != 1 ||
+        read(fd, &one, sizeof one) != sizeof one) {
+      state.SkipWithError("round trip failed");
+      break;
+    }
   }
   close(fd);
 }
