@@ -1,4 +1,11 @@
+#include "NUVDictionary.h"
+#include "NUVSimVizServices.h"
+#include "VelloranModule.h"
 #include "VelloranModuleParts.h"
 
-void VelloranVizServicesLoad() {}
+void VelloranVizServicesLoad() {
+  NUVDictionary::RegisterMetaClass(VELLORAN_LIBRARY_NAME, "NUVSimVizServices",
+                                   &NUVSimVizServices::MetaObject);
+}
+
 void VelloranVizServicesUnload() {}

@@ -1,0 +1,61 @@
+// NUVOsTestHooks: controls of the emulated operating-system calls of
+// NUVOsCalls.h, for the host (which feeds user input) and for tests (which
+// also steer the clocks).
+//
+//   NUVOsPostInputMessage(WM_LBUTTONDOWN, 0, 0);  // a click is now waiting
+//   NUVOsSetAsyncKeyState(VK_MBUTTON, 1);          // middle button held down
+//
+// Functions that return int answer 1 when they did their work and 0 when they
+// could not: the queue is full, the code is out of range, or (on Windows,
+// where the calls are the real ones) the system cannot be steered that way.
+// Threading: user-interface thread only, like the calls they steer.
+#ifndef NUVOsTestHooks_h
+#define NUVOsTestHooks_h
+
+#include "NUVOsCalls.h"
+#include "VelloranPlatformExport.h"
+
+// Most messages the emulated queue holds; posting beyond is refused.
+#define NUVOS_INPUT_QUEUE_CAPACITY 10000
+
+// --- Input queue and key states ---------------------------------------------
+
+// Appends a message (stamped with the tick count) at the end of the queue.
+VPL_EXPORT int NUVOsPostInputMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                     HWND window = nullptr);
+// Drops every waiting message.
+VPL_EXPORT void NUVOsClearInputQueue();
+// Number of waiting messages (-1 on Windows, whose queue cannot be counted).
+VPL_EXPORT int NUVOsInputQueueSize();
+// Marks a virtual key (0..255) down (non-zero) or up for GetAsyncKeyState.
+VPL_EXPORT int NUVOsSetAsyncKeyState(int virtualKey, int down);
+// How many times GetAsyncKeyState has been called since the last reset (-1
+// on Windows).
+VPL_EXPORT long NUVOsAsyncKeyStateCallCount();
+
+// --- Clocks -------------------------------------------------------------------
+
+// While `fail` is non-zero, QueryPerformanceFrequency and
+// QueryPerformanceCounter fail as on a system without a performance counter.
+VPL_EXPORT int NUVOsForcePerformanceCounterFailure(int fail);
+// The frequency QueryPerformanceFrequency reports and the real counter runs
+// at (0: the default, 1e9). Any value is passed through, even one a real
+// system would never report, such as a negative one.
+VPL_EXPORT int NUVOsSetPerformanceFrequency(LONGLONG countsPerSecond);
+// While `enabled`, QueryPerformanceCounter answers `count`
+// instead of reading the clock; NUVOsAdvancePerformanceCounter moves it on.
+VPL_EXPORT int NUVOsSetFakePerformanceCounter(int enabled, LONGLONG count);
+VPL_EXPORT int NUVOsAdvancePerformanceCounter(LONGLONG counts);
+// Added, modulo 2^32, to the real tick count: lets a test put the tick count
+// just before its wrap.
+VPL_EXPORT int NUVOsSetTickCountOffset(DWORD offset);
+// While `enabled`, GetTickCount answers `ticks` instead of reading the clock;
+// NUVOsAdvanceTickCount moves it on, wrapping at 2^32 like the real one.
+VPL_EXPORT int NUVOsSetFakeTickCount(int enabled, DWORD ticks);
+VPL_EXPORT int NUVOsAdvanceTickCount(DWORD milliseconds);
+
+// Back to the start state: empty queue, every key up, call count 0, real
+// clocks without offset, performance counter available at 1e9 per second.
+VPL_EXPORT void NUVOsResetEmulation();
+
+#endif

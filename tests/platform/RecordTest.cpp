@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "NUVRecord.h"
+#include "NUVResultCodes.h"
+#include "TestTempDir.h"
+
+namespace {
+
+class RecordTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    NUVRecord::EndMain();
+    ASSERT_FALSE(_Dir.Path().empty());
+  }
+  void TearDown() override { NUVRecord::EndMain(); }
+
+  static int Level(const char* name, int* level) {
+    return NUVRecord::GetMain()->GetSoftwareRecordLevel(const_cast<char*>(name), level);
+  }
+  static long SetLevel(const char* name, int level) {
+    return NUVRecord::GetMain()->SetSoftwareRecordLevel(const_cast<char*>(name), level);
+  }
+
+  TestTempDir _Dir;
+};
+
+TEST_F(RecordTest, NoRecorderUntilOneIsStarted) {
+  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
+  ASSERT_EQ(NUVRecord::StartCapture(_Dir.File("a.rec").c_str()), S_OK);
+  ASSERT_NE(NUVRecord::GetMain(), nullptr);
+  NUVRecord::EndMain();
+  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
+  NUVRecord::EndMain();  // ending twice is harmless
+  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
+}
+
+TEST_F(RecordTest, CaptureWritesEachLevelAtOnce) {
+  std::string path = _Dir.File("session.rec");
+  ASSERT_EQ(NUVRecord::StartCapture(path.c_str()), S_OK);
+  NUVRecord* recorder = NUVRecord::GetMain();
+  EXPECT_TRUE(recorder->IsCapture());
+  EXPECT_FALSE(recorder->IsReplay());
+  EXPECT_EQ(std::string(recorder->GetPath()), path);
+  EXPECT_EQ(TestTempDir::ReadFile(path), "NUVRecord 1\n");
+
+  ASSERT_EQ(SetLevel("PLMSimSyncedKTR", 1), S_OK);
+  // Read while the capture is still open: the line must already be there.
+  EXPECT_EQ(TestTempDir::ReadFile(path), "NUVRecord 1\nlevel PLMSimSyncedKTR 1\n");
+  int level = 0;
+  ASSERT_TRUE(Level("PLMSimSyncedKTR", &level));
+  EXPECT_EQ(level, 1);
+
+  ASSERT_EQ(SetLevel("Other", -3), S_OK);
+  ASSERT_EQ(SetLevel("PLMSimSyncedKTR", 2), S_OK);
+  EXPECT_EQ(TestTempDir::ReadFile(path),
+            "NUVRecord 1\nlevel PLMSimSyncedKTR 1\nlevel Other -3\nlevel PLMSimSyncedKTR 2\n");
+  ASSERT_TRUE(Level("PLMSimSyncedKTR", &level));
+  EXPECT_EQ(level, 2);
+}
+
+TEST_F(RecordTest, ReplayReadsBackWhatTheCaptureRecorded) {
+  std::string path = _Dir.File("session.rec");
+  ASSERT_EQ(NUVRecord::StartCapture(path.c_str()), S_OK);
+  ASSERT_EQ(SetLevel("first", 7), S_OK);
+  ASSERT_EQ(SetLevel("extremes.min", INT_MIN), S_OK);
+  ASSERT_EQ(SetLevel("extremes.max", INT_MAX), S_OK);
+  ASSERT_EQ(SetLevel("first", 9), S_OK);
+  NUVRecord::EndMain();
+
+  ASSERT_EQ(NUVRecord::StartReplay(path.c_str()), S_OK);
+  NUVRecord* recorder = NUVRecord::GetMain();
+  ASSERT_NE(recorder, nullptr);
+  EXPECT_TRUE(recorder->IsReplay());
+  EXPECT_FALSE(recorder->IsCapture());
+  int level = 0;
+  ASSERT_TRUE(Level("first", &level));
+  EXPECT_EQ(level, 9) << "the last value recorded under a name wins";
+  ASSERT_TRUE(Level("extremes.min", &level));
+  EXPECT_EQ(level, INT_MIN);
+  ASSERT_TRUE(Level("extremes.max", &level));
+  EXPECT_EQ(level, INT_MAX);
+
+  level = 55;
+  EXPECT_FALSE(Level("never", &level));
+  EXPECT_EQ(level, 55) << "an unknown name leaves the level alone";
+}
+
+TEST_F(RecordTest, ReplayIsReadOnly) {
+  std::string path = _Dir.File("session.rec");
+  TestTempDir::WriteFile(path, "NUVRecord 1\nlevel a 1\n");
+  ASSERT_EQ(NUVRecord::StartReplay(path.c_str()), S_OK);
+  EXPECT_EQ(SetLevel("a", 5), E_FAIL);
+  EXPECT_EQ(SetLevel("b", 5), E_FAIL);
+  int level = 0;
+  ASSERT_TRUE(Level("a", &level));
+  EXPECT_EQ(level, 1);
+  EXPECT_FALSE(Level("b", &level));
+  EXPECT_EQ(TestTempDir::ReadFile(path), "NUVRecord 1\nlevel a 1\n");
+}
+
+TEST_F(RecordTest, ReplaySkipsMalformedLinesAndAcceptsCarriageReturns) {
+  std::string path = _Dir.File("hand.rec");
+  TestTempDir::WriteFile(path,
+                         "NUVRecord 1\r\n"
+                         "level good 1\r\n"
+                         "level word x\n"
+                         "level missing\n"
+                         "level huge 99999999999\n"
+                         "level plus +4\n"
+                         "level spaced  3\n"
+                         "level trailing 3x\n"
+                         "comment anything 3\n"
+                         "\n"
+                         "level  empty 1\n"
+                         "level negative -12\n"
+                         "level partial 4");
+  ASSERT_EQ(NUVRecord::StartReplay(path.c_str()), S_OK);
+  int level = 0;
+  ASSERT_TRUE(Level("good", &level));
+  EXPECT_EQ(level, 1);
+  ASSERT_TRUE(Level("negative", &level));
+  EXPECT_EQ(level, -12);
+  ASSERT_TRUE(Level("partial", &level)) << "a last line without newline still counts";
+  EXPECT_EQ(level, 4);
+  for (const char* rejected : {"word", "missing", "huge", "plus", "spaced", "trailing", "anything",
+                               "empty", "comment"}) {
+    EXPECT_FALSE(Level(rejected, &level)) << rejected;
+  }
+}
+
+TEST_F(RecordTest, ReplayRejectsWhatIsNotARecording) {
+  EXPECT_EQ(NUVRecord::StartReplay(_Dir.File("absent.rec").c_str()), E_FAIL);
+  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
+
+  std::string empty = _Dir.File("empty.rec");
+  TestTempDir::WriteFile(empty, "");
+  EXPECT_EQ(NUVRecord::StartReplay(empty.c_str()), E_FAIL);
+
+  std::string other = _Dir.File("other.rec");
+  TestTempDir::WriteFile(other, "NUVRecord 2\nlevel a 1\n");
+  EXPECT_EQ(NUVRecord::StartReplay(other.c_str()), E_FAIL);
+  EXPECT_EQ(NUVRecord::StartReplay(_Dir.Path().c_str()), E_FAIL) << "a directory";
+  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
+
+  EXPECT_EQ(NUVRecord::StartReplay(nullptr), E_INVALIDARG);
+  EXPECT_EQ(NUVRecord::StartReplay(""), E_INVALIDARG);
+  EXPECT_EQ(NUVRecord::StartCapture(nullptr), E_INVALIDARG);
+  EXPECT_EQ(NUVRecord::StartCapture(""), E_INVALIDARG);
+}
+
+TEST_F(RecordTest, FailedStartLeavesNoRecorderBehind) {
+  ASSERT_EQ(NUVRecord::StartCapture(_Dir.File("first.rec").c_str()), S_OK);
+  EXPECT_EQ(NUVRecord::StartCapture(_Dir.File("no/such/dir.rec").c_str()), E_FAIL);
+  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
+}
+
+TEST_F(RecordTest, NewStartReplacesTheMainRecorderAndClosesTheOld) {
+  std::string first = _Dir.File("first.rec");
+  ASSERT_EQ(NUVRecord::StartCapture(first.c_str()), S_OK);
+  ASSERT_EQ(SetLevel("kept", 3), S_OK);
+  ASSERT_EQ(NUVRecord::StartReplay(first.c_str()), S_OK);
+  EXPECT_TRUE(NUVRecord::GetMain()->IsReplay());
+  int level = 0;
+  ASSERT_TRUE(Level("kept", &level));
+  EXPECT_EQ(level, 3);
+
+  // Capturing over the replayed file starts it afresh.
+  ASSERT_EQ(NUVRecord::StartCapture(first.c_str()), S_OK);
+  EXPECT_FALSE(Level("kept", &level));
+  EXPECT_EQ(TestTempDir::ReadFile(first), "NUVRecord 1\n");
+}
+
+TEST_F(RecordTest, BadNamesAndNullArgumentsAreRejected) {
+  std::string path = _Dir.File("session.rec");
+  ASSERT_EQ(NUVRecord::StartCapture(path.c_str()), S_OK);
+  EXPECT_EQ(NUVRecord::GetMain()->SetSoftwareRecordLevel(nullptr, 1), E_INVALIDARG);
+  for (const char* bad : {"", "two words", "tab\tname", "new\nline", "del\x7f"}) {
+    EXPECT_EQ(SetLevel(bad, 1), E_INVALIDARG) << bad;
+  }
+  EXPECT_EQ(TestTempDir::ReadFile(path), "NUVRecord 1\n") << "nothing may be written";
+  ASSERT_EQ(SetLevel("caf\xc3\xa9", 2), S_OK) << "non-ASCII names are allowed";
+
+  int level = 0;
+  EXPECT_FALSE(NUVRecord::GetMain()->GetSoftwareRecordLevel(nullptr, &level));
+  EXPECT_FALSE(Level("caf\xc3\xa9", nullptr));
+}
+
+}  // namespace
