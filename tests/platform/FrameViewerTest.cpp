@@ -4,12 +4,10 @@
 
 #include "FrameTestScene.h"
 #include "NUV3DViewer.h"
-#include "NUV3DViewpoint.h"
 #include "NUVApplication.h"
 #include "NUVBaseUnknown_WR.h"
 #include "NUVCallbackManager.h"
 #include "NUVGraphicWindow.h"
-#include "NUVMouseDevice.h"
 #include "NUVSYPEventArgs.h"
 #include "NUVSYPWRefMethEventHandler.h"
 #include "NUVVidCtl3DViewer.h"
@@ -212,40 +210,6 @@ TEST(ViewerEvents, UpdateIsPublishedOnTheViewerWithTheViewerAsPublisher) {
   RemoveCallback(&recorder, viewer, id);
   viewer->DispatchViewerUpdate();
   EXPECT_EQ(recorder.Calls().size(), 1u);
-  viewer->Release();
-}
-
-TEST(ViewerParts, MouseViewpointAndLockRecordWhatCallersDid) {
-  auto* viewer = new NUV3DViewer;
-  NUVMouseDevice& mouse = viewer->GetMouseDevice();
-  EXPECT_EQ(mouse.GetPressedButton(), 0);
-  mouse.SetMousePosition(12, -7);
-  int x = 0, y = 0;
-  mouse.GetMousePosition(x, y);
-  EXPECT_EQ(x, 12);
-  EXPECT_EQ(y, -7);
-  mouse.SetCurrentEventMousePoint(12.f, -7.f);
-  mouse.ElectionManipulator(0);
-  EXPECT_EQ(mouse.GetCurrentEventX(), 12.f);
-  EXPECT_EQ(mouse.GetCurrentEventY(), -7.f);
-  EXPECT_EQ(mouse.GetEventPointCount(), 1);
-  EXPECT_EQ(mouse.GetLastElectionMode(), 0);
-  viewer->DoPickNextTime();
-  EXPECT_EQ(viewer->GetPickRequestCount(), 1);
-
-  NUV3DViewpoint* vp = viewer->GetMain3DViewpoint();
-  ASSERT_NE(vp, nullptr);
-  EXPECT_EQ(vp->GetAnimationState(), 0);
-  vp->StartAnimation(nullptr);
-  EXPECT_NE(vp->GetAnimationState(), 0);
-  vp->StopAnimation(0);
-  EXPECT_EQ(vp->GetAnimationState(), 0);
-  EXPECT_EQ(vp->GetStartCount(), 1);
-  EXPECT_EQ(vp->GetStopCount(), 1);
-
-  viewer->LockDrawRequest(2);
-  EXPECT_EQ(viewer->GetLockDrawRequest(), 2);
-  EXPECT_EQ(viewer->GetLockDrawRequestCount(), 1);
   viewer->Release();
 }
 
