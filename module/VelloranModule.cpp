@@ -6,11 +6,13 @@
 void VelloranModuleLoad() {
   // Environment flags first: construction of module state may consult them.
   VelloranMessagingLoad();
+  VelloranWindowServicesLoad();
   VelloranVizServicesLoad();
 }
 
 void VelloranModuleUnload() {
   VelloranVizServicesUnload();
+  VelloranWindowServicesUnload();
   VelloranMessagingUnload();
   NUVDictionary::UnregisterLibrary(VELLORAN_LIBRARY_NAME);
 }

@@ -6,6 +6,8 @@
 
 void VelloranMessagingLoad();
 void VelloranMessagingUnload();
+void VelloranWindowServicesLoad();
+void VelloranWindowServicesUnload();
 void VelloranVizServicesLoad();
 void VelloranVizServicesUnload();
 
