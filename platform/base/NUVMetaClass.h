@@ -90,8 +90,8 @@ class VPL_EXPORT NUVMetaClass {
   NUV_IMPLEMENT_CLASS_EXT(Class, Parent::MetaObject(), "NUVNull", Library,            \
                           NUVMetaClass::Implementation, nullptr)
 
-#define NUV_IMPLEMENT_INTERFACE(Interface, Parent, Library)                            \
-  NUV_IMPLEMENT_CLASS_EXT(Interface, Parent::MetaObject(), "NUVNull", Library,        \
+#define NUV_IMPLEMENT_INTERFACE(InterfaceClass, Parent, Library)                       \
+  NUV_IMPLEMENT_CLASS_EXT(InterfaceClass, Parent::MetaObject(), "NUVNull", Library,   \
                           NUVMetaClass::Interface, nullptr)
 
 #endif
