@@ -45,6 +45,19 @@ void TakeStale(std::vector<NUVISimMasterObservation*>& released) {
   }
 }
 
+// Contexts whose coordinator is being created: a coordinator that asks for
+// its own context while it is built gets nothing instead of a second one.
+std::vector<NUVBaseUnknown*>& Creating() {
+  static std::vector<NUVBaseUnknown*>* creating = new std::vector<NUVBaseUnknown*>;
+  return *creating;
+}
+
+bool IsCreating(NUVBaseUnknown* identity) {
+  for (NUVBaseUnknown* c : Creating())
+    if (c == identity) return true;
+  return false;
+}
+
 NUVISimMasterObservation* Find(NUVBaseUnknown* identity) {
   for (Entry& e : Entries()) {
     if (e.context == identity && !IsStale(e)) return e.coordinator;
@@ -60,15 +73,13 @@ long NUVSimMasterObservation::Get(NUVISimMasterObservation_var& oCoordinator,
   TakeStale(released);
   NUVBaseUnknown* identity = Identity(iContext.get());
   NUVISimMasterObservation* found = Find(identity);
-  if (!found && iCreate) {
+  if (!found && iCreate && !IsCreating(identity)) {
     void* out = nullptr;
+    Creating().push_back(identity);
     NUVInstantiateComponent("NUVSimMasterObservation", IID_NUVISimMasterObservation, &out);
+    Creating().pop_back();
     auto* created = static_cast<NUVISimMasterObservation*>(static_cast<NUVBaseUnknown*>(out));
-    // The coordinator's construction may itself have asked for this context.
-    found = Find(identity);
-    if (found) {
-      if (created) released.push_back(created);
-    } else if (created) {
+    if (created) {
       Entries().push_back({identity, NUVBaseUnknown_WR(identity), created});
       found = created;
     }
