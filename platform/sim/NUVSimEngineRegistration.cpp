@@ -1,9 +1,10 @@
 // Registers the simulation engine's components with the component
 // dictionary when the platform library is loaded: the structured agents and
 // the clash synchronisation component the master observation coordinator
-// creates by name, and the two controllers.
+// creates by name, the two controllers and the moving-object agent.
 #include "NUVDictionary.h"
 #include "NUVSimKeyFrameController.h"
+#include "NUVSimMovingObjectAgent.h"
 #include "NUVSimNegociatedTimeController.h"
 #include "NUVSimProbesStructuredAgentKeyFrame.h"
 #include "NUVSimProbesStructuredAgentNegociatedTime.h"
@@ -30,6 +31,7 @@ void RegisterSimEngine() {
   RegisterClass<RWMWDMSortImpl>("RWMWDMSortImpl");
   RegisterClass<NUVSimKeyFrameController>("NUVSimKeyFrameController");
   RegisterClass<NUVSimNegociatedTimeController>("NUVSimNegociatedTimeController");
+  RegisterClass<NUVSimMovingObjectAgent>("NUVSimMovingObjectAgent");
 }
 
 // Registrations live as long as the process: the dictionary is never
