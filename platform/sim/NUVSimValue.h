@@ -37,7 +37,7 @@ class VPL_EXPORT NUVSimValue {
   // The largest double; a value built from it is greater than every other.
   static const double DblMax;
   // Fine units per whole unit.
-  static const int FineScale = 1000000000;
+  static constexpr int FineScale = 1000000000;
 
   NUVSimValue() : _Whole(0), _Fine(0) {}
   NUVSimValue(double value) { SetValue(value); }
@@ -75,8 +75,8 @@ class VPL_EXPORT NUVSimValue {
   bool operator>=(const NUVSimValue& o) const { return !(*this < o); }
 
  private:
-  static const long long kWholeMax = 0x7fffffffffffffffLL;
-  static const long long kWholeMin = -kWholeMax - 1;
+  static constexpr long long kWholeMax = 0x7fffffffffffffffLL;
+  static constexpr long long kWholeMin = -kWholeMax - 1;
 
   void SetPositiveInfinity() {
     _Whole = kWholeMax;
