@@ -1,0 +1,259 @@
+#include "NUVSimMovingObjectAgent.h"
+
+#include "NUVTie.h"
+
+NUV_IMPLEMENT_CLASS(NUVSimMovingObjectAgent, NUVBaseUnknown, "VelloranPlatform")
+
+namespace {
+
+typedef NUVSimMovingObjectAgent Mover;
+
+class KeyFrameTie : public NUVTie<NUVISimAgentKeyFrame, Mover> {
+ public:
+  using NUVTie::NUVTie;
+  long Init() override { return Impl()->Init(); }
+  long Clean() override { return Impl()->Clean(); }
+  long Activate() override { return Impl()->Activate(); }
+  long Deactivate() override { return Impl()->Deactivate(); }
+  long SetCurrentSimValue(const NUVSimValue& v) override { return Impl()->SetCurrentSimValue(v); }
+  long SetCurrentMode(int m) override { return Impl()->SetCurrentMode(m); }
+  long Compute() override { return Impl()->Compute(); }
+  long Commit() override { return Impl()->Commit(); }
+  long GetLoopStatus(SimLoopStatus& s) override { return Impl()->GetLoopStatus(s); }
+  long GetModeParams(int, unsigned char&, NUVSimValue&, NUVSimValue&, NUVSimValue&, NUVSimValue&,
+                     unsigned char&, unsigned char&) override {
+    return S_OK;
+  }
+  long DispatchModeParams(int, const NUVSimValue&, const NUVSimValue&, const NUVSimValue&,
+                          const NUVSimValue&, unsigned char, unsigned char) override {
+    return S_OK;
+  }
+  long GetPriority(SimAgentPriority& p) override { return Impl()->GetPriority(p); }
+  long SetPriority(SimAgentPriority p) override { return Impl()->SetPriority(p); }
+  long GetSubPriority(unsigned int& p) override { return Impl()->GetSubPriority(p); }
+  long GetType(SimAgentType& t) override { return Impl()->GetType(t); }
+  long GetKFType(SimAgentType& t) override { return Impl()->GetType(t); }
+  long SetType(SimAgentType t) override { return Impl()->SetType(t); }
+  long SetSimulationController(NUVISimControllerKeyFrame_var& c, unsigned char a) override {
+    return Impl()->SetSimulationController(c, a);
+  }
+  long GetSimulationController(NUVISimControllerKeyFrame_var& c) override {
+    return Impl()->GetSimulationController(c);
+  }
+  long GetEnabled(unsigned char& e) override { return Impl()->GetEnabled(e); }
+  long SetEnabled(unsigned char e) override { return Impl()->SetEnabled(e); }
+};
+
+class NegociatedTimeTie : public NUVTie<NUVISimAgentNegociatedTime, Mover> {
+ public:
+  using NUVTie::NUVTie;
+  long Init() override { return Impl()->Init(); }
+  long Clean() override { return Impl()->Clean(); }
+  long Activate() override { return Impl()->Activate(); }
+  long Deactivate() override { return Impl()->Deactivate(); }
+  long ReInitData(const SimReInitParameter& r) override { return Impl()->ReInitData(r); }
+  long SetCurrentSimValue(const NUVSimValue& v) override { return Impl()->SetCurrentSimValue(v); }
+  long Compute() override { return Impl()->Compute(); }
+  long Commit() override { return Impl()->Commit(); }
+  long GetComputeStatus(SimComputeStatus& s) override { return Impl()->GetComputeStatus(s); }
+  long GetLoopStatus(SimLoopStatus& s) override { return Impl()->GetLoopStatus(s); }
+  long GetNextProposedValue(NUVSimValue& v) override { return Impl()->GetNextProposedValue(v); }
+  long Reset() override { return Impl()->Reset(); }
+  long ComputeNextIteration(unsigned int n) override { return Impl()->ComputeNextIteration(n); }
+  long GetPriority(SimAgentPriority& p) override { return Impl()->GetPriority(p); }
+  long SetPriority(SimAgentPriority p) override { return Impl()->SetPriority(p); }
+  long GetSubPriority(unsigned int& p) override { return Impl()->GetSubPriority(p); }
+  long GetType(SimAgentType& t) override { return Impl()->GetType(t); }
+  long GetNTType(SimAgentType& t) override { return Impl()->GetType(t); }
+  long SetType(SimAgentType t) override { return Impl()->SetType(t); }
+  long SetSimulationController(NUVISimControllerNegociatedTime_var& c, unsigned char a) override {
+    return Impl()->SetSimulationController(c, a);
+  }
+  long GetSimulationController(NUVISimControllerNegociatedTime_var& c) override {
+    return Impl()->GetSimulationController(c);
+  }
+  long GetEnabled(unsigned char& e) override { return Impl()->GetEnabled(e); }
+  long SetEnabled(unsigned char e) override { return Impl()->SetEnabled(e); }
+};
+
+}  // namespace
+
+NUVSimMovingObjectAgent::NUVSimMovingObjectAgent(const char* objectName)
+    : _ObjectName(objectName),
+      _X(0),
+      _Y(0),
+      _Z(0),
+      _Steps(0),
+      _Enabled(1),
+      _IgnoreValues(0),
+      _Priority(SimAgentPriorityNormal),
+      _Type(SimAgentTypeCompute) {}
+
+NUVSimMovingObjectAgent::~NUVSimMovingObjectAgent() = default;
+
+long NUVSimMovingObjectAgent::QueryInterface(const NUVIID& iid, void** out) {
+  if (out && iid == NUVISimAgentKeyFrame::ClassId()) {
+    *out = NUVTieFindOrCreate<KeyFrameTie>(this);
+    return *out ? S_OK : E_OUTOFMEMORY;
+  }
+  if (out && iid == NUVISimAgentNegociatedTime::ClassId()) {
+    *out = NUVTieFindOrCreate<NegociatedTimeTie>(this);
+    return *out ? S_OK : E_OUTOFMEMORY;
+  }
+  return NUVBaseUnknown::QueryInterface(iid, out);
+}
+
+void NUVSimMovingObjectAgent::AddWayPoint(const NUVSimValue& iAt, double iX, double iY, double iZ) {
+  auto it = _Path.begin();
+  while (it != _Path.end() && it->at < iAt) ++it;
+  if (it != _Path.end() && it->at == iAt) {
+    *it = {iAt, iX, iY, iZ};
+  } else {
+    _Path.insert(it, {iAt, iX, iY, iZ});
+  }
+}
+
+void NUVSimMovingObjectAgent::GetPosition(double& oX, double& oY, double& oZ) const {
+  oX = _X;
+  oY = _Y;
+  oZ = _Z;
+}
+
+long NUVSimMovingObjectAgent::Init() {
+  _Steps = 0;
+  _IgnoreValues = 0;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::Clean() { return S_OK; }
+long NUVSimMovingObjectAgent::Activate() { return S_OK; }
+long NUVSimMovingObjectAgent::Deactivate() { return S_OK; }
+
+long NUVSimMovingObjectAgent::ReInitData(const SimReInitParameter&) {
+  _Steps = 0;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::SetCurrentSimValue(const NUVSimValue& iValue) {
+  if (!_IgnoreValues) _Current = iValue;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::SetCurrentMode(int) { return S_OK; }
+
+long NUVSimMovingObjectAgent::Compute() {
+  if (_Path.empty()) return S_OK;
+  const WayPoint& first = _Path.front();
+  const WayPoint& last = _Path.back();
+  if (_Current <= first.at) {
+    _X = first.x, _Y = first.y, _Z = first.z;
+    return S_OK;
+  }
+  if (_Current >= last.at) {
+    _X = last.x, _Y = last.y, _Z = last.z;
+    return S_OK;
+  }
+  size_t i = 1;
+  while (_Path[i].at < _Current) ++i;
+  const WayPoint& a = _Path[i - 1];
+  const WayPoint& b = _Path[i];
+  // The fraction along the segment, from exact differences.
+  double span = (b.at - a.at).GetValue();
+  double t = span > 0 ? (_Current - a.at).GetValue() / span : 1.0;
+  _X = a.x + (b.x - a.x) * t;
+  _Y = a.y + (b.y - a.y) * t;
+  _Z = a.z + (b.z - a.z) * t;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::Commit() {
+  _IgnoreValues = 0;
+  ++_Steps;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::GetComputeStatus(SimComputeStatus& oStatus) {
+  oStatus = SimComputeOK;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::GetLoopStatus(SimLoopStatus& oStatus) {
+  oStatus = SimLoopContinue;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::GetNextProposedValue(NUVSimValue& oValue) {
+  for (const WayPoint& w : _Path) {
+    if (w.at > _Current) {
+      oValue = w.at;
+      return S_OK;
+    }
+  }
+  oValue = NUVSimValue(-1.0);
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::Reset() { return S_OK; }
+
+long NUVSimMovingObjectAgent::ComputeNextIteration(unsigned int iOn) {
+  _IgnoreValues = iOn ? 1 : 0;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::GetPriority(SimAgentPriority& oPriority) {
+  oPriority = _Priority;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::SetPriority(SimAgentPriority iPriority) {
+  _Priority = iPriority;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::GetSubPriority(unsigned int& oSubPriority) {
+  oSubPriority = 100;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::GetType(SimAgentType& oType) {
+  oType = _Type;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::SetType(SimAgentType iType) {
+  _Type = iType;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::SetSimulationController(NUVISimControllerKeyFrame_var& iController,
+                                                      unsigned char) {
+  _KeyFrameController = iController;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::SetSimulationController(
+    NUVISimControllerNegociatedTime_var& iController, unsigned char) {
+  _NegociatedTimeController = iController;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::GetSimulationController(NUVISimControllerKeyFrame_var& oController) {
+  oController = _KeyFrameController;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::GetSimulationController(
+    NUVISimControllerNegociatedTime_var& oController) {
+  oController = _NegociatedTimeController;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::GetEnabled(unsigned char& oEnabled) {
+  oEnabled = _Enabled;
+  return S_OK;
+}
+
+long NUVSimMovingObjectAgent::SetEnabled(unsigned char iEnabled) {
+  _Enabled = iEnabled ? 1 : 0;
+  return S_OK;
+}
