@@ -8,9 +8,11 @@ void VelloranModuleLoad() {
   VelloranMessagingLoad();
   VelloranWindowServicesLoad();
   VelloranVizServicesLoad();
+  VelloranRedrawLoad();
 }
 
 void VelloranModuleUnload() {
+  VelloranRedrawUnload();
   VelloranVizServicesUnload();
   VelloranWindowServicesUnload();
   VelloranMessagingUnload();

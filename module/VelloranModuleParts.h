@@ -11,4 +11,7 @@ void VelloranWindowServicesUnload();
 void VelloranVizServicesLoad();
 void VelloranVizServicesUnload();
 
+void VelloranRedrawLoad();
+void VelloranRedrawUnload();
+
 #endif

@@ -1,0 +1,11 @@
+#include "FakeControllers.h"
+
+int& FakeKeyFrameController::Live() {
+  static int live = 0;
+  return live;
+}
+
+int& FakeNegociatedTimeController::Live() {
+  static int live = 0;
+  return live;
+}
