@@ -1,0 +1,209 @@
+// The redraw agent's registration, attachment and lifecycle.
+#include <gtest/gtest.h>
+
+#include "FakeControllers.h"
+#include "FrameTestScene.h"
+#include "LoopFixture.h"
+#include "NUVDictionary.h"
+#include "NUVISimAgentKeyFrame.h"
+#include "NUVISimAgentNegociatedTime.h"
+#include "NUVSimAgentRedraw3D.h"
+#include "NUVSimComputeMessage.h"
+#include "NUVSimDrawOrContinueMessage.h"
+#include "NUVSimExecutionOptionsSettings.h"
+#include "NUVSimMessageQueue.h"
+
+namespace {
+
+class RedrawAgent : public LoopFixture {
+ protected:
+  void SetUp() override {
+    LoopFixture::SetUp();
+    NUVSimExecutionOptionsSettings::ResetToDefaults();
+    FakeKeyFrameController::Live() = 0;
+    FakeNegociatedTimeController::Live() = 0;
+    NUVISimAgentNegociatedTime* nt = nullptr;
+    ASSERT_EQ(NUVInstantiateComponent("NUVSimAgentRedraw3D", IID_NUVISimAgentNegociatedTime,
+                                      reinterpret_cast<void**>(&nt)),
+              S_OK);
+    ntAgent.Attach(nt);
+    agent = dynamic_cast<NUVSimAgentRedraw3D*>(nt->GetImpl());
+    ASSERT_NE(agent, nullptr);
+  }
+  void TearDown() override {
+    ntAgent = nullptr;
+    NUVSimExecutionOptionsSettings::ResetToDefaults();
+    LoopFixture::TearDown();
+    EXPECT_EQ(FakeKeyFrameController::Live(), 0) << "controllers given back";
+    EXPECT_EQ(FakeNegociatedTimeController::Live(), 0);
+  }
+  NUVISimAgentNegociatedTime_var ntAgent;
+  NUVSimAgentRedraw3D* agent = nullptr;
+};
+
+}  // namespace
+
+TEST_F(RedrawAgent, CreatedByNameAnswersItsConstantsThroughBothInterfaces) {
+  NUVISimAgentKeyFrame_var kfAgent(ntAgent.get());
+  ASSERT_TRUE(kfAgent);
+  EXPECT_EQ(kfAgent->GetImpl(), agent) << "both TIEs lead to the same agent";
+  EXPECT_EQ(NUVISimAgentNegociatedTime_var(kfAgent.get()).get(), ntAgent.get())
+      << "a TIE is found again, not built twice";
+  SimAgentType type = SimAgentTypeNone;
+  unsigned int sub = 0;
+  unsigned char enabled = 0;
+  SimAgentPriority priority = SimAgentPriorityLow;
+  SimComputeStatus compute = SimComputeFailed;
+  EXPECT_EQ(kfAgent->GetKFType(type), S_OK);
+  EXPECT_EQ(type, 20);
+  type = SimAgentTypeNone;
+  ntAgent->GetNTType(type);
+  EXPECT_EQ(type, 20);
+  kfAgent->GetSubPriority(sub);
+  EXPECT_EQ(sub, 50u);
+  sub = 0;
+  ntAgent->GetSubPriority(sub);
+  EXPECT_EQ(sub, 50u);
+  kfAgent->GetEnabled(enabled);
+  EXPECT_EQ(enabled, 1);
+  enabled = 0;
+  ntAgent->GetEnabled(enabled);
+  EXPECT_EQ(enabled, 1);
+  ntAgent->GetPriority(priority);
+  EXPECT_EQ(priority, 0);
+  ntAgent->GetComputeStatus(compute);
+  EXPECT_EQ(compute, 0);
+  EXPECT_TRUE(ntAgent->IsAKindOf("NUVISimAgentNegociatedTime"));
+  EXPECT_STREQ(agent->GetMetaObject()->GetLibraryName(), "Velloran");
+  EXPECT_EQ(NUVDictionary::FindInterface("NUVSimAgentRedraw3D", "NUVISimAgentKeyFrame") != nullptr,
+            true);
+}
+
+TEST_F(RedrawAgent, ModeParamsSetOnlyTheirFlags) {
+  unsigned char defined = 7, flag = 7, enabled = 7;
+  NUVSimValue a(1.5), b(2.5), c(3.5), d(4.5);
+  agent->GetModeParams(3, defined, a, b, c, d, flag, enabled);
+  EXPECT_EQ(defined, 0);
+  EXPECT_EQ(flag, 0);
+  EXPECT_EQ(enabled, 1);
+  EXPECT_EQ(a, NUVSimValue(1.5)) << "the values are left untouched";
+  EXPECT_EQ(d, NUVSimValue(4.5));
+}
+
+TEST_F(RedrawAgent, IntervalOfANewAgent) {
+  NUVSimValue v;
+  agent->GetInterval(v, 0);
+  EXPECT_EQ(v, NUVSimValue(0.1));
+  agent->GetInterval(v, 1);
+  EXPECT_EQ(v, NUVSimValue(0.1 * 1.0));
+  NUVSimExecutionOptionsSettings::SetAdaptiveClockIntervalYesOrNo(1);
+  agent->GetInterval(v, 0);
+  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax));
+  agent->GetInterval(v, 1);
+  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax));
+}
+
+TEST_F(RedrawAgent, AttachingWithoutGraphicsCreatesNoMessages) {
+  auto* kf = new FakeKeyFrameController;
+  NUVISimControllerKeyFrame_var handle(kf);
+  EXPECT_EQ(agent->SetSimulationController(handle, 1), S_OK);
+  EXPECT_EQ(agent->GetComputeMessage(), nullptr);
+  EXPECT_EQ(agent->GetDrawMessage(), nullptr);
+  NUVISimControllerKeyFrame_var stored;
+  agent->GetSimulationController(stored);
+  EXPECT_EQ(stored.get(), kf) << "the handle is stored all the same";
+  NUVISimControllerKeyFrame_var none;
+  EXPECT_EQ(agent->SetSimulationController(none, 1), S_OK);
+  agent->GetSimulationController(stored);
+  EXPECT_FALSE(stored);
+  kf->Release();
+  handle = nullptr;
+  EXPECT_EQ(FakeKeyFrameController::Live(), 0);
+}
+
+TEST_F(RedrawAgent, AttachingWithGraphicsCreatesTheLoopAndReattachingReplacesIt) {
+  FrameTestScene scene;
+  auto* kf = new FakeKeyFrameController;
+  auto* nt = new FakeNegociatedTimeController;
+  agent->SetWithGraphics(1);
+  NUVISimControllerKeyFrame_var kfHandle(kf);
+  ASSERT_EQ(agent->SetSimulationController(kfHandle, 1), S_OK);
+  NUVSimComputeMessage* compute = agent->GetComputeMessage();
+  ASSERT_NE(compute, nullptr);
+  ASSERT_NE(agent->GetDrawMessage(), nullptr);
+  EXPECT_EQ(compute->GetRefCount(), 2u) << "the agent and its draw message hold it";
+  EXPECT_EQ(kf->GetRefCount(), 4u) << "caller, handle, agent and compute message";
+
+  NUVISimControllerNegociatedTime_var ntHandle(nt);
+  ASSERT_EQ(agent->SetSimulationController(ntHandle, 1), S_OK);
+  EXPECT_NE(agent->GetComputeMessage(), nullptr);
+  EXPECT_EQ(kf->GetRefCount(), 3u) << "the old messages went, the key-frame handle stays";
+  agent->Clean();
+  EXPECT_EQ(agent->GetComputeMessage(), nullptr);
+  EXPECT_EQ(agent->GetDrawMessage(), nullptr);
+  EXPECT_EQ(nt->GetRefCount(), 3u) << "caller, handle and agent";
+  kfHandle = nullptr;
+  ntHandle = nullptr;
+  agent->SetSimulationController(kfHandle, 0);
+  agent->SetSimulationController(ntHandle, 0);
+  kf->Release();
+  nt->Release();
+}
+
+TEST_F(RedrawAgent, ActivateWithoutGraphicsChangesNothingAndDeactivateClearsForceInterval) {
+  agent->RequestObservation();
+  ASSERT_EQ(agent->GetFrameState(), NUVSimAgentRedraw3D::FrameObserve);
+  agent->Activate();
+  EXPECT_EQ(agent->GetFrameState(), NUVSimAgentRedraw3D::FrameObserve);
+  agent->SetInterval(NUVSimValue(NUVSimValue::DblMax));  // interval off
+  agent->ForceInterval(1);
+  agent->Deactivate();
+  NUVSimValue v;
+  agent->GetInternalInterval(v, 0);
+  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "Deactivate cleared the forced interval";
+}
+
+// Teardown orders that release messages while they are queued or waiting.
+TEST_F(RedrawAgent, CleanOrDestructionWhileMessagesAreQueuedOrWaitingIsSafe) {
+  FrameTestScene scene;
+  scene.Add3DWindow();
+  auto* kf = new FakeKeyFrameController;
+  agent->SetWithGraphics(1);
+  NUVISimControllerKeyFrame_var handle(kf);
+  agent->SetSimulationController(handle, 1);
+  agent->ForceRedraw();
+  agent->Commit();  // posts the drawable draw-or-continue message
+  agent->Clean();   // the queue still holds it
+  RunUntil([] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
+
+  agent->SetSimulationController(handle, 1);
+  agent->ForceRedraw();
+  agent->Commit();
+  app->RunOneTurn(0);  // drawn, now waiting for the swap
+  ASSERT_TRUE(agent->GetDrawMessage()->IsPosted());
+  NUVSimValue none;
+  handle = nullptr;
+  agent->SetSimulationController(handle, 0);  // releases both messages mid-wait
+  scene.Layout();
+  kf->Release();
+  EXPECT_EQ(FakeKeyFrameController::Live(), 0);
+}
+
+TEST_F(RedrawAgent, ControllerReleasingTheAgentDuringAnIterationIsSafe) {
+  auto* kf = new FakeKeyFrameController;
+  agent->SetWithGraphics(1);
+  NUVISimControllerKeyFrame_var handle(kf);
+  agent->SetSimulationController(handle, 1);
+  handle = nullptr;
+  // During its iteration the controller lets the agent go: the agent drops
+  // its messages and its controller.
+  kf->onIterate = [this] {
+    NUVISimControllerKeyFrame_var none;
+    agent->SetSimulationController(none, 0);
+    ntAgent = nullptr;
+  };
+  agent->ForceCompute();
+  kf->Release();
+  RunUntil([] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
+  EXPECT_EQ(FakeKeyFrameController::Live(), 0);
+}

@@ -1,0 +1,356 @@
+// The redraw agent's decisions, step by step, with the settings set through
+// NUVSimExecutionOptionsSettings and real time on a controlled clock.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "FakeControllers.h"
+#include "NUVOsTestHooks.h"
+#include "NUVSimAgentRedraw3D.h"
+#include "NUVSimDrawOrContinueMessage.h"
+#include "NUVSimExecutionOptionsSettings.h"
+#include "NUVSimMessageQueue.h"
+
+namespace {
+
+typedef NUVSimExecutionOptionsSettings Settings;
+typedef NUVSimAgentRedraw3D Agent;
+const long long kSecond = 1000000000;  // counts of the fake performance counter
+
+class RedrawPacing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    NUVSimMessageQueue::DeleteMessageQueueInstance();
+    NUVOsResetEmulation();
+    NUVOsSetFakePerformanceCounter(1, 1000 * kSecond);
+    Settings::ResetToDefaults();
+    Settings::SetSynchronousRefresh(0);
+    Settings::SetUpdateTime(1000.0f);  // timed refresh out of the way unless a test sets it
+  }
+  void TearDown() override {
+    for (Agent* a : agents) {
+      NUVISimControllerKeyFrame_var none;
+      a->SetSimulationController(none, 0);
+      NUVISimControllerNegociatedTime_var noneNT;
+      a->SetSimulationController(noneNT, 0);
+      a->Release();
+    }
+    for (NUVBaseUnknown* c : controllers) c->Release();
+    NUVSimMessageQueue::DeleteMessageQueueInstance();
+    Settings::ResetToDefaults();
+    NUVOsResetEmulation();
+  }
+
+  // An agent with graphics and its messages, attached to a key-frame or a
+  // negotiated-time controller.
+  Agent* MakeAgent(bool negociatedTime, bool graphics = true) {
+    auto* agent = new Agent;
+    agents.push_back(agent);
+    agent->SetWithGraphics(graphics ? 1 : 0);
+    if (negociatedTime) {
+      auto* c = new FakeNegociatedTimeController;
+      controllers.push_back(c);
+      NUVISimControllerNegociatedTime_var h(c);
+      agent->SetSimulationController(h, 1);
+    } else {
+      auto* c = new FakeKeyFrameController;
+      controllers.push_back(c);
+      NUVISimControllerKeyFrame_var h(c);
+      agent->SetSimulationController(h, 1);
+    }
+    agent->Init();
+    agent->Activate();
+    return agent;
+  }
+  // One key-frame step: value, commit. Returns the frame state decided.
+  int Step(Agent* agent, double value) {
+    agent->SetCurrentSimValue(NUVSimValue(value));
+    int state = agent->GetFrameState();
+    agent->Commit();
+    SimLoopStatus status;
+    agent->GetLoopStatus(status);
+    return state;
+  }
+  static void Seconds(double s) {
+    NUVOsAdvancePerformanceCounter(static_cast<long long>(s * kSecond));
+  }
+
+  std::vector<Agent*> agents;
+  std::vector<NUVBaseUnknown*> controllers;
+};
+
+}  // namespace
+
+TEST_F(RedrawPacing, SynchronousRefreshDrawsEveryNthStep) {
+  Settings::SetSynchronousRefresh(1);
+  Settings::SetUpdateRate(3);
+  Agent* agent = MakeAgent(false);
+  EXPECT_EQ(Step(agent, 0.1), Agent::FramePending);
+  EXPECT_EQ(Step(agent, 0.2), Agent::FramePending);
+  EXPECT_EQ(Step(agent, 0.3), Agent::FrameDrawSynchronous) << "a new agent draws the third step";
+  EXPECT_TRUE(agent->GetDrawMessage()->GetDrawable()) << "Commit made the message drawable";
+
+  agent->ReInitData(SimReInitStart);
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameObserve);
+  std::vector<int> states;
+  for (int i = 1; i <= 4; ++i) states.push_back(Step(agent, 0.1 * i));
+  EXPECT_EQ(states, (std::vector<int>{2, 6, 6, 2})) << "after ReInitData the first step is drawn";
+
+  Settings::SetGraphicsUpdatesYesOrNo(0);
+  states.clear();
+  for (int i = 1; i <= 3; ++i) states.push_back(Step(agent, 1 + 0.1 * i));
+  EXPECT_EQ(states, (std::vector<int>{6, 6, 1})) << "graphics updates off: observed only";
+
+  Agent* noGraphics = MakeAgent(false, false);
+  EXPECT_EQ(Step(noGraphics, 0.1), Agent::FrameObserve);
+  EXPECT_EQ(noGraphics->GetDrawMessage(), nullptr);
+}
+
+TEST_F(RedrawPacing, UpdateRateOfOneOrLessDrawsEveryStep) {
+  Settings::SetSynchronousRefresh(1);
+  Settings::SetUpdateRate(0);
+  Agent* agent = MakeAgent(false);
+  EXPECT_EQ(Step(agent, 0.1), Agent::FrameDrawSynchronous);
+  EXPECT_EQ(Step(agent, 0.2), Agent::FrameDrawSynchronous);
+}
+
+TEST_F(RedrawPacing, TimedRefreshDrawsOncePerUpdateTime) {
+  Settings::SetUpdateTime(0.5f);
+  Agent* agent = MakeAgent(false);
+  EXPECT_EQ(Step(agent, 0.1), Agent::FramePending);
+  Seconds(0.3);
+  EXPECT_EQ(Step(agent, 0.2), Agent::FramePending);
+  Seconds(0.3);  // 0.6 s since the last refresh
+  EXPECT_EQ(Step(agent, 0.3), Agent::FrameDrawForced);
+  EXPECT_EQ(Step(agent, 0.4), Agent::FramePending) << "the refresh stopwatch restarted";
+  Seconds(0.5);
+  EXPECT_EQ(Step(agent, 0.5), Agent::FramePending) << "exactly the update time is not more";
+  Seconds(0.01);
+  EXPECT_EQ(Step(agent, 0.6), Agent::FrameDrawForced);
+
+  Settings::SetGraphicsUpdatesYesOrNo(0);
+  Seconds(0.6);
+  EXPECT_EQ(Step(agent, 0.7), Agent::FrameObserve);
+}
+
+TEST_F(RedrawPacing, TimedRefreshOnAForeignStepDrawsWithoutObserving) {
+  Settings::SetUpdateTime(0.5f);
+  Settings::SetMasterClockYesOrNo(1);
+  Agent* agent = MakeAgent(true);
+  NUVSimValue proposed;
+  agent->SetCurrentSimValue(NUVSimValue(0.0));
+  agent->GetNextProposedValue(proposed);  // proposes 0.1
+  agent->SetCurrentSimValue(NUVSimValue(0.05));  // another agent's step
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
+  agent->GetNextProposedValue(proposed);
+  Seconds(0.6);
+  agent->SetCurrentSimValue(NUVSimValue(0.07));
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawOnly);
+  unsigned char observable = 1, drawing = 0;
+  agent->IsFrameObservable(observable);
+  agent->IsFrameDrawing(drawing);
+  EXPECT_EQ(observable, 0);
+  EXPECT_EQ(drawing, 1);
+
+  Settings::SetGraphicsUpdatesYesOrNo(0);
+  agent->GetNextProposedValue(proposed);
+  Seconds(0.6);
+  agent->SetCurrentSimValue(NUVSimValue(0.08));
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
+}
+
+TEST_F(RedrawPacing, NegociatedTimeWithAndWithoutTheMasterClock) {
+  Settings::SetMasterClockYesOrNo(1);
+  Agent* agent = MakeAgent(true);
+  NUVSimValue proposed;
+  agent->SetCurrentSimValue(NUVSimValue(0.0));
+  agent->GetNextProposedValue(proposed);
+  EXPECT_EQ(proposed, NUVSimValue(0.1)) << "the master clock proposes its grid";
+  agent->SetCurrentSimValue(NUVSimValue(0.1));
+  EXPECT_EQ(agent->GetFrameState(), Agent::FramePending) << "the proposed value is an own step";
+
+  Settings::SetMasterClockYesOrNo(0);
+  agent->GetNextProposedValue(proposed);
+  EXPECT_EQ(proposed, NUVSimValue(-1.0)) << "without master clock and schedule: no value";
+  agent->SetCurrentSimValue(NUVSimValue(0.13));
+  EXPECT_EQ(agent->GetFrameState(), Agent::FramePending)
+      << "without the master clock every step is an own step";
+
+  Settings::SetRealTimeYesOrNo(1);
+  agent->GetNextProposedValue(proposed);
+  NUVSimValue own;
+  agent->GetProposed(own);
+  agent->SetCurrentSimValue(NUVSimValue(0.01));
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone) << "real time: only the proposed value";
+  agent->SetCurrentSimValue(own);
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawRealTime);
+}
+
+TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsAndClampsToTheEnd) {
+  Settings::SetMasterClockYesOrNo(1);
+  Agent* agent = MakeAgent(true);
+  NUVSimValue proposed;
+  agent->SetCurrentSimValue(NUVSimValue(0.0));
+  agent->GetNextProposedValue(proposed);  // next redraw 0.1
+  agent->SetCurrentSimValue(NUVSimValue(0.25));
+  agent->GetNextProposedValue(proposed);
+  EXPECT_EQ(proposed, NUVSimValue(0.3)) << "0.2 was missed: one step straight to 0.3";
+  agent->SetCurrentSimValue(NUVSimValue(0.3));
+  agent->GetNextProposedValue(proposed);
+  EXPECT_EQ(proposed, NUVSimValue(0.4)) << "exactly on the redraw: one step";
+
+  Agent* clamped = MakeAgent(true);
+  clamped->SetStartEnd(NUVSimValue(0.0), NUVSimValue(0.28));
+  clamped->Init();
+  clamped->SetCurrentSimValue(NUVSimValue(0.0));
+  clamped->GetNextProposedValue(proposed);
+  clamped->SetCurrentSimValue(NUVSimValue(0.25));
+  clamped->GetNextProposedValue(proposed);
+  EXPECT_EQ(proposed, NUVSimValue(0.28));
+}
+
+TEST_F(RedrawPacing, IntervalChangeRebasesThePendingRedraw) {
+  Settings::SetMasterClockYesOrNo(1);
+  Agent* agent = MakeAgent(true);
+  NUVSimValue proposed;
+  agent->SetStartEnd(NUVSimValue(1.0), NUVSimValue(NUVSimValue::DblMax));
+  agent->Init();
+  agent->SetCurrentSimValue(NUVSimValue(1.0));
+  agent->GetNextProposedValue(proposed);
+  ASSERT_EQ(proposed, NUVSimValue(1.1));
+  agent->SetCurrentSimValue(NUVSimValue(1.05));
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(0.2)), S_OK);
+  // 1.1 goes back to 1.0 on the old grid, then forward to 1.2 on the new one.
+  agent->SetCurrentSimValue(NUVSimValue(1.2));
+  agent->GetNextProposedValue(proposed);
+  EXPECT_EQ(proposed, NUVSimValue(1.4)) << "the pending redraw was 1.2";
+
+  // At 1.2 with 1.4 pending, the step becomes 0.4: back two old steps to
+  // 1.0, forward one new step to 1.4, then the grid goes on by 0.4.
+  agent->SetSpeedFactor(NUVSimValue(2.0));
+  agent->SetCurrentSimValue(NUVSimValue(1.6));
+  agent->GetNextProposedValue(proposed);
+  EXPECT_EQ(proposed, NUVSimValue(1.8));
+  EXPECT_EQ(agent->SetSpeedFactor(NUVSimValue(0.0)), S_OK) << "ignored";
+  EXPECT_EQ(agent->SetSpeedFactor(NUVSimValue(-1.0)), S_OK) << "ignored";
+  NUVSimValue internal;
+  agent->GetInternalInterval(internal, 1);
+  EXPECT_EQ(internal, NUVSimValue(0.4));
+}
+
+TEST_F(RedrawPacing, IntervalBoundsAndSwitchingOff) {
+  Settings::SetMasterClockYesOrNo(1);
+  Agent* agent = MakeAgent(true);
+  NUVSimValue v;
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(0.0)), E_FAIL);
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(-1.0)), E_FAIL);
+  agent->GetInternalInterval(v, 0);
+  EXPECT_EQ(v, NUVSimValue(0.1)) << "a rejected interval changes nothing";
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(0, 1)), S_OK) << "the smallest interval itself";
+  agent->GetInternalInterval(v, 0);
+  EXPECT_EQ(v, NUVSimValue(0, 1));
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(4611686018427387904.0)), S_OK);
+  agent->GetInternalInterval(v, 0);
+  EXPECT_EQ(v, NUVSimValue(4611686018427387904.0)) << "2^62 itself is an interval, not off";
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(9.3e18)), S_OK);
+  agent->GetInternalInterval(v, 0);
+  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "above 2^62 the interval is off";
+  agent->SetCurrentSimValue(NUVSimValue(0.0));
+  agent->GetNextProposedValue(v);
+  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax));
+  agent->ForceInterval(1);
+  agent->GetNextProposedValue(v);
+  EXPECT_NE(v, NUVSimValue(NUVSimValue::DblMax)) << "a forced interval acts on one proposal";
+  agent->GetNextProposedValue(v);
+  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax));
+}
+
+TEST_F(RedrawPacing, ResetRepeatsTheLastProposal) {
+  Settings::SetMasterClockYesOrNo(1);
+  Agent* agent = MakeAgent(true);
+  NUVSimValue v;
+  agent->SetCurrentSimValue(NUVSimValue(0.0));
+  agent->GetNextProposedValue(v);
+  ASSERT_EQ(v, NUVSimValue(0.1));
+  agent->SetCurrentSimValue(NUVSimValue(0.1));
+  agent->Reset();
+  agent->GetNextProposedValue(v);
+  EXPECT_EQ(v, NUVSimValue(0.1)) << "repeated after Reset";
+  agent->GetNextProposedValue(v);
+  EXPECT_EQ(v, NUVSimValue(0.2)) << "then advances normally";
+}
+
+TEST_F(RedrawPacing, ScheduledRedraws) {
+  Agent* agent = MakeAgent(true);
+  NUVSimValue v;
+  agent->ScheduleRedraw(NUVSimValue(2.0));
+  agent->ScheduleRedraw(NUVSimValue(1.0));
+  agent->ScheduleRedraw(NUVSimValue(2.0));
+  agent->ScheduleRedraw(NUVSimValue());
+  agent->ScheduleRedraw(NUVSimValue(-3.0));
+  EXPECT_EQ(agent->GetScheduledCount(), 2) << "no duplicates, nothing at or below empty";
+  agent->GetNextScheduled(v);
+  EXPECT_EQ(v, NUVSimValue(1.0));
+  agent->SetCurrentSimValue(NUVSimValue(1.0));
+  agent->GetNextScheduled(v);
+  EXPECT_EQ(v, NUVSimValue(2.0));
+  EXPECT_EQ(agent->GetScheduledCount(), 2) << "GetNextScheduled changes nothing";
+  agent->GetNextProposedValue(v);
+  EXPECT_EQ(v, NUVSimValue(2.0));
+  EXPECT_EQ(agent->GetScheduledCount(), 1) << "1.0 left the list";
+  agent->SetCurrentSimValue(NUVSimValue(2.5));
+  agent->GetNextProposedValue(v);
+  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "none left: the greatest value";
+  agent->GetNextScheduled(v);
+  EXPECT_EQ(v, NUVSimValue(-1.0));
+
+  Settings::SetMasterClockYesOrNo(1);
+  agent->ScheduleRedraw(NUVSimValue(9.0));
+  agent->GetNextProposedValue(v);
+  EXPECT_EQ(v, NUVSimValue(2.6)) << "with the master clock: the earlier of grid and schedule";
+}
+
+TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {
+  Agent* agent = MakeAgent(false);
+  unsigned char flag;
+  agent->RequestObservation();
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameObserve);
+  agent->RequestRedraw();  // synchronous refresh is off: observe
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameObserve);
+  Settings::SetSynchronousRefresh(1);
+  agent->RequestRedraw();
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawForced);
+  EXPECT_TRUE(agent->GetDrawMessage()->GetDrawable()) << "ForceRedraw marks the message at once";
+  agent->RequestObservation();
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawForced) << "only from 0";
+  agent->CancelRedraw();
+  EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
+  struct Row { int state; unsigned char drawable, drawing, observable; };
+  for (Row r : {Row{0, 0, 0, 0}, Row{1, 1, 0, 1}, Row{5, 1, 1, 1}}) {
+    if (r.state == 1) agent->RequestObservation();
+    if (r.state == 5) agent->ForceRedraw();
+    agent->IsFrameDrawable(flag);
+    EXPECT_EQ(flag, r.drawable) << "state " << r.state;
+    agent->IsFrameDrawing(flag);
+    EXPECT_EQ(flag, r.drawing) << "state " << r.state;
+    agent->IsFrameObservable(flag);
+    EXPECT_EQ(flag, r.observable) << "state " << r.state;
+  }
+  Agent* bare = MakeAgent(false, false);
+  bare->ForceRedraw();
+  EXPECT_EQ(bare->GetFrameState(), Agent::FrameObserve) << "no graphics: observe instead";
+}
+
+TEST_F(RedrawPacing, CommitRecordsObservedFramesAndComputeNextIterationHoldsTheValue) {
+  Agent* agent = MakeAgent(true);
+  NUVSimValue last;
+  agent->ComputeNextIteration(1);
+  agent->SetCurrentSimValue(NUVSimValue(0.5));
+  agent->Commit();
+  agent->LastFrameObserved(last);
+  EXPECT_EQ(last, NUVSimValue(-1.0)) << "held: the value was ignored and state 0 records nothing";
+  agent->SetCurrentSimValue(NUVSimValue(0.5));  // Commit cleared the hold
+  agent->Commit();
+  agent->LastFrameObserved(last);
+  EXPECT_EQ(last, NUVSimValue(0.5));
+}
