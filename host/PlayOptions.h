@@ -1,0 +1,32 @@
+// Command line of velloran-play.
+#ifndef PlayOptions_h
+#define PlayOptions_h
+
+#include <string>
+#include <vector>
+
+struct PlayOptions {
+  std::vector<std::string> controllers{"kf", "nt"};  // played in this order
+  double end = 10.0;       // simulated end time
+  double step = 0.05;      // key-frame step; negotiated time's default step
+  bool syncRefresh = true;
+  int updateRate = 1;
+  double updateTime = 0.1;
+  bool realTime = false;
+  double realTimeFactor = 1.0;
+  bool masterClock = false;
+  double interval = 0.1;
+  double speedFactor = 1.0;
+  std::vector<double> schedule;
+  bool graphicsUpdates = true;
+  bool agentGraphics = true;
+  std::string tracePath;
+  std::string plotPath;
+  bool quiet = false;
+};
+
+// Parses argv into `options`. Returns 0 to play, 1 when --help was shown,
+// 2 after printing a message for a bad command line.
+int ParsePlayOptions(int argc, char** argv, PlayOptions& options);
+
+#endif

@@ -1,0 +1,154 @@
+#include "PlayReport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
+bool WriteTrace(const std::string& path, const std::vector<PlayRun>& runs) {
+  std::ofstream out(path);
+  if (!out) return false;
+  out << "controller,real_time_s,sim_value,frame_state,drawn\n";
+  char line[160];
+  for (const PlayRun& run : runs) {
+    for (const StepRow& s : run.steps) {
+      std::snprintf(line, sizeof line, "%s,%.6f,%.9g,%d,%d\n", run.controller.c_str(), s.realTime,
+                    s.simValue, s.frameState, s.drawn);
+      out << line;
+    }
+  }
+  return static_cast<bool>(out);
+}
+
+namespace {
+
+const char* const kColors[] = {"#1f77b4", "#d62728", "#2ca02c", "#9467bd"};
+
+std::string Escape(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '<') out += "&lt;";
+    else if (c == '>') out += "&gt;";
+    else if (c == '&') out += "&amp;";
+    else out += c;
+  }
+  return out;
+}
+
+// A round step for axis ticks covering `range` in about `ticks` steps.
+double TickStep(double range, int ticks) {
+  if (range <= 0) return 1;
+  double raw = range / ticks, scale = 1;
+  while (scale * 10 <= raw) scale *= 10;
+  while (scale > raw) scale /= 10;
+  for (double m : {1.0, 2.0, 5.0, 10.0}) {
+    if (scale * m >= raw) return scale * m;
+  }
+  return scale * 10;
+}
+
+}  // namespace
+
+bool WritePlot(const std::string& path, const std::vector<PlayRun>& runs) {
+  std::ofstream out(path);
+  if (!out) return false;
+  const double width = 900, height = 560, left = 80, right = 30, top = 60, bottom = 70;
+  const double plotW = width - left - right, plotH = height - top - bottom;
+  double maxReal = 0, maxSim = 0;
+  for (const PlayRun& run : runs) {
+    for (const StepRow& s : run.steps) {
+      maxReal = std::max(maxReal, s.realTime);
+      maxSim = std::max(maxSim, s.simValue);
+    }
+  }
+  if (maxReal <= 0) maxReal = 1e-3;
+  if (maxSim <= 0) maxSim = 1;
+  maxReal *= 1.05;
+  maxSim *= 1.05;
+  auto X = [&](double real) { return left + real / maxReal * plotW; };
+  auto Y = [&](double sim) { return top + plotH - sim / maxSim * plotH; };
+  char buf[256];
+
+  std::snprintf(buf, sizeof buf,
+                "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
+                "viewBox=\"0 0 %.0f %.0f\" font-family=\"sans-serif\" font-size=\"13\">\n",
+                width, height, width, height);
+  out << buf << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+  std::string title = "Redraw pacing: simulated time against real time";
+  out << "<text x=\"" << left << "\" y=\"28\" font-size=\"17\" font-weight=\"bold\">"
+      << Escape(title) << "</text>\n";
+
+  // Axes and ticks.
+  std::snprintf(buf, sizeof buf,
+                "<g stroke=\"#333\"><line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>"
+                "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/></g>\n",
+                left, top + plotH, left + plotW, top + plotH, left, top, left, top + plotH);
+  out << buf;
+  double xs = TickStep(maxReal, 8), ys = TickStep(maxSim, 8);
+  for (double t = 0; t <= maxReal + 1e-12; t += xs) {
+    std::snprintf(buf, sizeof buf,
+                  "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#eee\"/>"
+                  "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">%g</text>\n",
+                  X(t), top, X(t), top + plotH, X(t), top + plotH + 18, t);
+    out << buf;
+  }
+  for (double v = 0; v <= maxSim + 1e-12; v += ys) {
+    std::snprintf(buf, sizeof buf,
+                  "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#eee\"/>"
+                  "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"end\">%g</text>\n",
+                  left, Y(v), left + plotW, Y(v), left - 8, Y(v) + 4, v);
+    out << buf;
+  }
+  std::snprintf(buf, sizeof buf,
+                "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">real time (s)</text>\n"
+                "<text x=\"20\" y=\"%.1f\" text-anchor=\"middle\" "
+                "transform=\"rotate(-90 20 %.1f)\">simulated time</text>\n",
+                left + plotW / 2, height - 25, top + plotH / 2, top + plotH / 2);
+  out << buf;
+
+  double legendY = top + 10;
+  for (size_t r = 0; r < runs.size(); ++r) {
+    const PlayRun& run = runs[r];
+    const char* color = kColors[r % 4];
+    if (run.realTimeFactor > 0) {
+      // Where real-time play should put its frames: simulated = factor * real.
+      double endReal = std::min(maxReal, maxSim / run.realTimeFactor);
+      std::snprintf(buf, sizeof buf,
+                    "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"%s\" "
+                    "stroke-dasharray=\"6 4\" stroke-width=\"1.5\" opacity=\"0.6\"/>\n",
+                    X(0), Y(0), X(endReal), Y(endReal * run.realTimeFactor), color);
+      out << buf;
+    }
+    // Steps that fall on the same half pixel as the one before add nothing
+    // to the picture: a long real-time play has tens of thousands.
+    out << "<polyline fill=\"none\" stroke=\"" << color << "\" stroke-width=\"1.2\" points=\"";
+    std::string last;
+    for (const StepRow& s : run.steps) {
+      std::snprintf(buf, sizeof buf, "%.1f,%.1f ", X(s.realTime), Y(s.simValue));
+      if (last != buf) out << buf;
+      last = buf;
+    }
+    out << "\"/>\n<g fill=\"" << color << "\">\n";
+    last.clear();
+    for (const StepRow& s : run.steps) {
+      if (!s.drawn) continue;
+      std::snprintf(buf, sizeof buf, "<circle cx=\"%.0f\" cy=\"%.0f\" r=\"2.6\"/>\n",
+                    X(s.realTime), Y(s.simValue));
+      if (last != buf) out << buf;
+      last = buf;
+    }
+    out << "</g>\n";
+    int drawn = 0;
+    for (const StepRow& s : run.steps) drawn += s.drawn ? 1 : 0;
+    std::snprintf(buf, sizeof buf,
+                  "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"4\" fill=\"%s\"/>"
+                  "<text x=\"%.1f\" y=\"%.1f\">%s, %s: %zu steps, %d frames drawn (dots)%s</text>\n",
+                  left + 14, legendY - 4, color, left + 24, legendY,
+                  run.controller == "kf" ? "key frames" : "negotiated time",
+                  Escape(run.mode).c_str(), run.steps.size(), drawn,
+                  run.realTimeFactor > 0 ? "; dashed: the chosen factor" : "");
+    out << buf;
+    legendY += 18;
+  }
+  out << "</svg>\n";
+  return static_cast<bool>(out);
+}

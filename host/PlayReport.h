@@ -1,0 +1,29 @@
+// What velloran-play records while it plays, and the files it writes from
+// it: a CSV trace and an SVG timeline.
+#ifndef PlayReport_h
+#define PlayReport_h
+
+#include <string>
+#include <vector>
+
+struct StepRow {
+  double realTime;    // seconds since play began
+  double simValue;    // simulated value of the step
+  int frameState;     // the redraw agent's decision
+  int drawn;          // the decision redraws the viewers
+};
+
+struct PlayRun {
+  std::string controller;  // "kf" or "nt"
+  std::string mode;        // pacing mode, for titles
+  double realTimeFactor;   // > 0 when played in real time
+  std::vector<StepRow> steps;
+};
+
+// One row per step, all runs in one file. False when the file cannot be written.
+bool WriteTrace(const std::string& path, const std::vector<PlayRun>& runs);
+// Simulated time against real time, drawn frames marked, and in real-time
+// play the line of the chosen factor.
+bool WritePlot(const std::string& path, const std::vector<PlayRun>& runs);
+
+#endif

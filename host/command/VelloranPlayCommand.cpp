@@ -1,0 +1,69 @@
+// The play command module (see PlayCommand.h).
+#include <cstdio>
+#include <cstring>
+
+#include "../PlayCommand.h"
+#include "NUVSimAgentRedraw3D.h"
+#include "NUVSimComputeMessage.h"
+#include "NUVSimDrawOrContinueMessage.h"
+#include "NUVSimMessageQueue.h"
+#include "NUVSimValue.h"
+
+namespace {
+
+NUVSimAgentRedraw3D* AgentOf(NUVBaseUnknown* object) {
+  return object ? dynamic_cast<NUVSimAgentRedraw3D*>(object->GetImpl()) : nullptr;
+}
+
+long Configure(NUVBaseUnknown* object, const PlayPacing* pacing) {
+  NUVSimAgentRedraw3D* agent = AgentOf(object);
+  if (!agent || !pacing) return E_INVALIDARG;
+  agent->SetWithGraphics(pacing->withGraphics ? 1 : 0);
+  if (pacing->interval > 0 && agent->SetInterval(NUVSimValue(pacing->interval)) != S_OK) {
+    return E_INVALIDARG;
+  }
+  if (pacing->speedFactor > 0) agent->SetSpeedFactor(NUVSimValue(pacing->speedFactor));
+  for (int i = 0; i < pacing->scheduleCount; ++i) {
+    agent->ScheduleRedraw(NUVSimValue(pacing->schedule[i]));
+  }
+  return S_OK;
+}
+
+long Start(NUVBaseUnknown* object) {
+  NUVSimAgentRedraw3D* agent = AgentOf(object);
+  return agent ? agent->ForceCompute() : E_INVALIDARG;
+}
+
+void StepState(NUVBaseUnknown* object, PlayStepState* state) {
+  NUVSimAgentRedraw3D* agent = AgentOf(object);
+  if (!agent || !state) return;
+  unsigned char observable = 0, drawing = 0;
+  agent->IsFrameObservable(observable);
+  agent->IsFrameDrawing(drawing);
+  state->frameState = agent->GetFrameState();
+  state->observable = observable;
+  state->drawing = drawing;
+}
+
+int Busy(NUVBaseUnknown* object) {
+  NUVSimMessageQueue* queue = NUVSimMessageQueue::GetInstance();
+  if (queue && queue->Size() > 0) return 1;
+  NUVSimAgentRedraw3D* agent = AgentOf(object);
+  if (!agent) return 0;
+  NUVSimDrawOrContinueMessage* draw = agent->GetDrawMessage();
+  NUVSimComputeMessage* compute = agent->GetComputeMessage();
+  return (draw && draw->IsPosted()) || (compute && compute->IsPosted());
+}
+
+int ErrorDialog(char* buffer, int size) {
+  if (buffer && size > 0) buffer[0] = 0;
+  return 0;
+}
+
+const PlayCommandApi api = {&Configure, &Start, &StepState, &Busy, &ErrorDialog};
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) const PlayCommandApi* VelloranPlayCommand() {
+  return &api;
+}
