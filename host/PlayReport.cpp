@@ -105,7 +105,7 @@ bool WritePlot(const std::string& path, const std::vector<PlayRun>& runs) {
                 left + plotW / 2, height - 25, top + plotH / 2, top + plotH / 2);
   out << buf;
 
-  double legendY = top + 10;
+  double legendY = top + 14;
   for (size_t r = 0; r < runs.size(); ++r) {
     const PlayRun& run = runs[r];
     const char* color = kColors[r % 4];
@@ -141,11 +141,16 @@ bool WritePlot(const std::string& path, const std::vector<PlayRun>& runs) {
     for (const StepRow& s : run.steps) drawn += s.drawn ? 1 : 0;
     std::snprintf(buf, sizeof buf,
                   "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"4\" fill=\"%s\"/>"
-                  "<text x=\"%.1f\" y=\"%.1f\">%s, %s: %zu steps, %d frames drawn (dots)%s</text>\n",
+                  "<text x=\"%.1f\" y=\"%.1f\">%s: %s</text>\n",
                   left + 14, legendY - 4, color, left + 24, legendY,
                   run.controller == "kf" ? "key frames" : "negotiated time",
-                  Escape(run.mode).c_str(), run.steps.size(), drawn,
-                  run.realTimeFactor > 0 ? "; dashed: the chosen factor" : "");
+                  Escape(run.mode).c_str());
+    out << buf;
+    legendY += 17;
+    std::snprintf(buf, sizeof buf,
+                  "<text x=\"%.1f\" y=\"%.1f\" fill=\"#555\">%zu steps, %d drawn (dots)%s</text>\n",
+                  left + 24, legendY, run.steps.size(), drawn,
+                  run.realTimeFactor > 0 ? ", dashed: the chosen factor's line" : "");
     out << buf;
     legendY += 18;
   }
