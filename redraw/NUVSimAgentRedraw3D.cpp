@@ -118,14 +118,12 @@ NUVSimAgentRedraw3D::~NUVSimAgentRedraw3D() {
 
 // ---- Attachment and lifecycle -------------------------------------------
 
-long NUVSimAgentRedraw3D::SetSimulationController(NUVISimControllerKeyFrame_var& controller,
-                                                  unsigned char) {
-  _KeyFrameController = controller;
-  Clean();
+template <class ControllerVar>
+long NUVSimAgentRedraw3D::CreateMessages(const ControllerVar& controller) {
   if (!controller) return S_OK;
-  if (!_WithGraphics) return S_OK;
+  if (!_WithGraphics) return S_OK;  // an agent without graphics has no messages
   if (!_pComputeMessage) {
-    _pComputeMessage = NUVNew<NUVSimComputeMessage>(NUVISimControllerKeyFrame_var(controller));
+    _pComputeMessage = NUVNew<NUVSimComputeMessage>(ControllerVar(controller));
     if (!_pComputeMessage) return E_FAIL;
   }
   if (_pDrawMessage) return S_OK;
@@ -140,28 +138,19 @@ long NUVSimAgentRedraw3D::SetSimulationController(NUVISimControllerKeyFrame_var&
   return S_OK;
 }
 
+long NUVSimAgentRedraw3D::SetSimulationController(NUVISimControllerKeyFrame_var& controller,
+                                                  unsigned char) {
+  _KeyFrameController = controller;
+  Clean();
+  return CreateMessages(controller);
+}
+
 long NUVSimAgentRedraw3D::SetSimulationController(NUVISimControllerNegociatedTime_var& controller,
                                                   unsigned char) {
   _NegociatedTimeController = controller;
   Clean();
   _NegociatedTime = 1;
-  if (!controller) return S_OK;
-  if (!_WithGraphics) return S_OK;
-  if (!_pComputeMessage) {
-    _pComputeMessage =
-        NUVNew<NUVSimComputeMessage>(NUVISimControllerNegociatedTime_var(controller));
-    if (!_pComputeMessage) return E_FAIL;
-  }
-  if (_pDrawMessage) return S_OK;
-  NUVFrmEditor* editor = NUVFrmEditor::GetCurrentEditor();
-  NUVFrmLayout* layout = NUVFrmLayout::GetCurrentLayout();
-  _pDrawMessage = NUVNew<NUVSimDrawOrContinueMessage>(layout, editor, _pComputeMessage);
-  if (!_pDrawMessage) {
-    _pComputeMessage->Release();
-    _pComputeMessage = nullptr;
-    return E_FAIL;
-  }
-  return S_OK;
+  return CreateMessages(controller);
 }
 
 long NUVSimAgentRedraw3D::GetSimulationController(NUVISimControllerKeyFrame_var& controller) {

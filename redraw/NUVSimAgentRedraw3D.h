@@ -145,6 +145,10 @@ class VELLORAN_EXPORT NUVSimAgentRedraw3D : public NUVBaseUnknown {
  private:
   void ReplayCB(const char* event, void* publisher, NUVNotification* notification,
                 void* clientData, int callbackId);
+  // After attaching: the compute message on the controller and the
+  // draw-or-continue message continuing it, when graphics are on.
+  template <class ControllerVar>
+  long CreateMessages(const ControllerVar& controller);
   // Keeps the pending redraw on a grid of the new step, anchored on the old.
   template <class Store>
   void Rebase(Store store);
