@@ -41,8 +41,7 @@ class PlayEndToEnd : public LoopFixture {
     NUVOsResetEmulation();
     NUVOsSetFakePerformanceCounter(1, 1000 * kSecond);
     Settings::ResetToDefaults();
-    NUVViewer::EnableAutomaticSwaps(1);
-    scene = std::make_unique<FrameTestScene>();
+    scene = std::make_unique<FrameTestScene>();  // restores the swap switch when it goes
     NUVViewer::EnableAutomaticSwaps(1);
     w1 = scene->Add3DWindow();
     w2 = scene->Add3DWindow();
