@@ -1,0 +1,3 @@
+#include "NUVISimAgentKeyFrame.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimAgentKeyFrame, NUVBaseUnknown, "VelloranPlatform")

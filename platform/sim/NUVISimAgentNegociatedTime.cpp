@@ -1,0 +1,3 @@
+#include "NUVISimAgentNegociatedTime.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimAgentNegociatedTime, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,3 @@
+#include "NUVISimAgentObserver.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimAgentObserver, NUVBaseUnknown, "VelloranPlatform")

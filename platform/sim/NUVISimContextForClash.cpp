@@ -1,0 +1,3 @@
+#include "NUVISimContextForClash.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimContextForClash, NUVBaseUnknown, "VelloranPlatform")

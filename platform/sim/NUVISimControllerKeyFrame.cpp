@@ -1,0 +1,3 @@
+#include "NUVISimControllerKeyFrame.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimControllerKeyFrame, NUVBaseUnknown, "VelloranPlatform")

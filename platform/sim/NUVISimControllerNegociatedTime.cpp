@@ -1,0 +1,3 @@
+#include "NUVISimControllerNegociatedTime.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimControllerNegociatedTime, NUVBaseUnknown, "VelloranPlatform")

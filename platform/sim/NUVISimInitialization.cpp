@@ -1,0 +1,3 @@
+#include "NUVISimInitialization.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimInitialization, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,3 @@
+#include "NUVISimMasterObservation.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimMasterObservation, NUVBaseUnknown, "VelloranPlatform")

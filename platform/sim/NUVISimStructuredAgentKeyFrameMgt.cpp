@@ -1,0 +1,3 @@
+#include "NUVISimStructuredAgentKeyFrameMgt.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimStructuredAgentKeyFrameMgt, NUVBaseUnknown, "VelloranPlatform")

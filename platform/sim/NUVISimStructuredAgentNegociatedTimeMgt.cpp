@@ -1,0 +1,3 @@
+#include "NUVISimStructuredAgentNegociatedTimeMgt.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimStructuredAgentNegociatedTimeMgt, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,3 @@
+#include "NUVISimSyncAgentSupport.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimSyncAgentSupport, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,52 @@
+#include "NUVSimExecutionOptionsSettings.h"
+
+namespace {
+
+struct Settings {
+  unsigned char synchronousRefresh = 1;
+  unsigned char graphicsUpdates = 1;
+  int updateRate = 1;
+  float updateTime = 0.1f;
+  unsigned char masterClock = 0;
+  unsigned char realTime = 0;
+  double realTimeFactor = 1.0;
+  unsigned char adaptiveClockInterval = 0;
+};
+
+// Plain data with constant initialisation: usable from any static
+// constructor and destroyed trivially.
+Settings current;
+
+unsigned char Flag(unsigned char on) { return on ? 1 : 0; }
+
+}  // namespace
+
+unsigned char NUVSimExecutionOptionsSettings::GetSynchronousRefresh() { return current.synchronousRefresh; }
+unsigned char NUVSimExecutionOptionsSettings::GetGraphicsUpdatesYesOrNo() { return current.graphicsUpdates; }
+int NUVSimExecutionOptionsSettings::GetUpdateRate() { return current.updateRate; }
+float NUVSimExecutionOptionsSettings::GetUpdateTime() { return current.updateTime; }
+unsigned char NUVSimExecutionOptionsSettings::GetMasterClockYesOrNo() { return current.masterClock; }
+unsigned char NUVSimExecutionOptionsSettings::GetRealTimeYesOrNo() { return current.realTime; }
+double NUVSimExecutionOptionsSettings::GetRealTimeFactor() { return current.realTimeFactor; }
+unsigned char NUVSimExecutionOptionsSettings::GetAdaptiveClockIntervalYesOrNo() {
+  return current.adaptiveClockInterval;
+}
+
+void NUVSimExecutionOptionsSettings::SetSynchronousRefresh(unsigned char iOn) {
+  current.synchronousRefresh = Flag(iOn);
+}
+void NUVSimExecutionOptionsSettings::SetGraphicsUpdatesYesOrNo(unsigned char iOn) {
+  current.graphicsUpdates = Flag(iOn);
+}
+void NUVSimExecutionOptionsSettings::SetUpdateRate(int iSteps) { current.updateRate = iSteps; }
+void NUVSimExecutionOptionsSettings::SetUpdateTime(float iSeconds) { current.updateTime = iSeconds; }
+void NUVSimExecutionOptionsSettings::SetMasterClockYesOrNo(unsigned char iOn) {
+  current.masterClock = Flag(iOn);
+}
+void NUVSimExecutionOptionsSettings::SetRealTimeYesOrNo(unsigned char iOn) { current.realTime = Flag(iOn); }
+void NUVSimExecutionOptionsSettings::SetRealTimeFactor(double iFactor) { current.realTimeFactor = iFactor; }
+void NUVSimExecutionOptionsSettings::SetAdaptiveClockIntervalYesOrNo(unsigned char iOn) {
+  current.adaptiveClockInterval = Flag(iOn);
+}
+
+void NUVSimExecutionOptionsSettings::ResetToDefaults() { current = Settings(); }

@@ -1,0 +1,47 @@
+// NUVSimExecutionOptionsSettings: the user's simulation execution settings,
+// which the redraw pacing reads at every step. Each getter answers the
+// current setting; setters take effect at the next read.
+//
+//   if (NUVSimExecutionOptionsSettings::GetSynchronousRefresh())
+//     rate = NUVSimExecutionOptionsSettings::GetUpdateRate();
+//
+// Defaults (also what ResetToDefaults restores):
+//   synchronous refresh     on   (redraw every update-rate steps)
+//   graphics updates        on
+//   update rate             1    (steps between redraws)
+//   update time             0.1  (seconds between timed refreshes)
+//   master clock            off
+//   real time               off
+//   real-time factor        1.0
+//   adaptive clock interval off
+// Booleans are unsigned char, zero meaning false.
+// Threading: user-interface thread only.
+#ifndef NUVSimExecutionOptionsSettings_h
+#define NUVSimExecutionOptionsSettings_h
+
+#include "VelloranPlatformExport.h"
+
+class VPL_EXPORT NUVSimExecutionOptionsSettings {
+ public:
+  static unsigned char GetSynchronousRefresh();
+  static unsigned char GetGraphicsUpdatesYesOrNo();
+  static int GetUpdateRate();
+  static float GetUpdateTime();
+  static unsigned char GetMasterClockYesOrNo();
+  static unsigned char GetRealTimeYesOrNo();
+  static double GetRealTimeFactor();
+  static unsigned char GetAdaptiveClockIntervalYesOrNo();
+
+  static void SetSynchronousRefresh(unsigned char iOn);
+  static void SetGraphicsUpdatesYesOrNo(unsigned char iOn);
+  static void SetUpdateRate(int iSteps);
+  static void SetUpdateTime(float iSeconds);
+  static void SetMasterClockYesOrNo(unsigned char iOn);
+  static void SetRealTimeYesOrNo(unsigned char iOn);
+  static void SetRealTimeFactor(double iFactor);
+  static void SetAdaptiveClockIntervalYesOrNo(unsigned char iOn);
+
+  static void ResetToDefaults();
+};
+
+#endif
