@@ -8,9 +8,11 @@ void VelloranModuleLoad() {
   VelloranMessagingLoad();
   VelloranWindowServicesLoad();
   VelloranVizServicesLoad();
+  VelloranErrorsLoad();
 }
 
 void VelloranModuleUnload() {
+  VelloranErrorsUnload();
   VelloranVizServicesUnload();
   VelloranWindowServicesUnload();
   VelloranMessagingUnload();

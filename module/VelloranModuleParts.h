@@ -10,5 +10,7 @@ void VelloranWindowServicesLoad();
 void VelloranWindowServicesUnload();
 void VelloranVizServicesLoad();
 void VelloranVizServicesUnload();
+void VelloranErrorsLoad();
+void VelloranErrorsUnload();
 
 #endif
