@@ -29,6 +29,7 @@
 #ifndef NUVMsgCatalog_h
 #define NUVMsgCatalog_h
 
+#include "NUVResultCodes.h"
 #include "NUVUnicodeString.h"
 #include "VelloranPlatformExport.h"
 
