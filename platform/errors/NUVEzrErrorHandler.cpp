@@ -132,7 +132,9 @@ void NUVEzrErrorHandler::RenderDialog(NUVUnicodeString& oText) const {
       if (_pCustomData->GetColumnText(column.identifier, error, cell) != S_OK) {
         cell = NUVUnicodeString();
       }
-      out += indent + (column.title.IsEmpty() ? column.identifier.Std() : column.title.Std()) + ": ";
+      const std::string& title =
+          column.title.IsEmpty() ? column.identifier.Std() : column.title.Std();
+      out += indent + title + ": ";
       AppendIndented(out, cell.IsEmpty() ? std::string("-") : cell.Std(), indent);
       out += '\n';
     }

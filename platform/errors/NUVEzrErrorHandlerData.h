@@ -17,7 +17,7 @@ class NUVEzrErrorHandlerCustomData;
 
 class VPL_EXPORT NUVEzrErrorHandlerData {
  public:
-  // `kind` names what the dialog lists ("Error"); it heads the message column.
+  // `kind` names what the dialog lists ("Error").
   NUVEzrErrorHandlerData(const NUVUnicodeString& kind, const NUVUnicodeString& title);
   NUVEzrErrorHandlerData(const NUVEzrErrorHandlerData& other);
   NUVEzrErrorHandlerData& operator=(const NUVEzrErrorHandlerData& other);

@@ -3,8 +3,8 @@
 // Hosts and tests change them with the setters; a getter answers the current
 // setting at each call.
 //
-//   NUVSimGlobalAccessToProbesOptions::ErrorOptions options = NUVSimGlobalAccessToProbesOptions::ErrorsReported;
-//   NUVSimGlobalAccessToProbesOptions::GetErrorOptions(options);
+//   NUVSimGlobalAccessToProbesOptions::ErrorOptions options;
+//   NUVSimGlobalAccessToProbesOptions::GetErrorOptions(options);   // ErrorsReported by default
 //
 // Threading: user-interface thread only.
 #ifndef NUVSimGlobalAccessToProbesOptions_h
