@@ -8,11 +8,13 @@ void VelloranModuleLoad() {
   VelloranMessagingLoad();
   VelloranWindowServicesLoad();
   VelloranVizServicesLoad();
+  VelloranErrorsLoad();
   VelloranRedrawLoad();
 }
 
 void VelloranModuleUnload() {
   VelloranRedrawUnload();
+  VelloranErrorsUnload();
   VelloranVizServicesUnload();
   VelloranWindowServicesUnload();
   VelloranMessagingUnload();

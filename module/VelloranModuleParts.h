@@ -10,6 +10,8 @@ void VelloranWindowServicesLoad();
 void VelloranWindowServicesUnload();
 void VelloranVizServicesLoad();
 void VelloranVizServicesUnload();
+void VelloranErrorsLoad();
+void VelloranErrorsUnload();
 
 void VelloranRedrawLoad();
 void VelloranRedrawUnload();

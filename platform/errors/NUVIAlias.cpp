@@ -1,0 +1,3 @@
+#include "NUVIAlias.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVIAlias, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,3 @@
+#include "NUVISimErrorManager.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimErrorManager, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,100 @@
+// Shared fixture of the error reporting tests: a frame scene (layout and
+// current editor), the error option at its default, and at the end every
+// registry entry the test made forgotten, every error released and every
+// dialog closed.
+#ifndef ErrorsFixture_h
+#define ErrorsFixture_h
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "CountingErrors.h"
+#include "FrameTestScene.h"
+#include "NUVFrmEditor.h"
+#include "NUVFrmWindow.h"
+#include "NUVEzrErrorHandler.h"
+#include "NUVISimErrorManager.h"
+#include "NUVSimGlobalAccessToProbesOptions.h"
+#include "PLMGetSimErrorManager.h"
+
+typedef NUVVar<NUVEzrErrorHandler> DialogHandle;
+
+class ErrorsFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CountingSimulationError::Live() = 0;
+    NUVSimGlobalAccessToProbesOptions::ResetToDefaults();
+    _EntriesBefore = PLMGetSimErrorManager::GetNumberOfEntries();
+    _DialogsBefore = NUVEzrErrorHandler::GetNumberOfOpenDialogs();
+    Track(_Scene.Editor(), nullptr);
+  }
+
+  void TearDown() override {
+    for (auto& context : _Contexts) Forget(context.first, context.second);
+    _Contexts.clear();
+    NUVSimGlobalAccessToProbesOptions::ResetToDefaults();
+    EXPECT_EQ(PLMGetSimErrorManager::GetNumberOfEntries(), _EntriesBefore)
+        << "the test left entries in the registry";
+    EXPECT_EQ(CountingSimulationError::Live(), 0) << "an error was leaked";
+    EXPECT_EQ(NUVEzrErrorHandler::GetNumberOfOpenDialogs(), _DialogsBefore)
+        << "a dialog stayed open";
+  }
+
+  // A context whose entry TearDown forgets.
+  void Track(NUVBaseUnknown* first, NUVBaseUnknown* second) {
+    _Contexts.emplace_back(NUVBaseUnknown_var(first), NUVBaseUnknown_var(second));
+  }
+
+  // Brings any entry state back to no entry.
+  static void Forget(const NUVBaseUnknown_var& first, const NUVBaseUnknown_var& second) {
+    PLMGetSimErrorManager::SetRetain(0, first, second);
+    PLMGetSimErrorManager::SetEnable(1, first, second);
+    PLMGetSimErrorManager::Remove(first, second);
+  }
+
+  static NUVISimErrorManager_var Manager(NUVBaseUnknown* first = nullptr,
+                                         NUVBaseUnknown* second = nullptr) {
+    NUVISimErrorManager_var manager;
+    PLMGetSimErrorManager::Get(manager, first, second);
+    return manager;
+  }
+
+  static DialogHandle Dialog(const NUVISimErrorManager_var& manager) {
+    NUVEzrErrorHandler* raw = nullptr;
+    manager->GetErrorHandler(raw);
+    DialogHandle dialog;
+    dialog.Attach(raw);
+    return dialog;
+  }
+
+  // The dialog's rows, without keeping references.
+  static std::vector<NUVError*> Rows(NUVEzrErrorHandler* dialog) {
+    NUVListPtrNUVError reported;
+    dialog->GetReportedErrors(reported);
+    std::vector<NUVError*> rows;
+    for (int i = 1; i <= reported.Size(); ++i) {
+      rows.push_back(reported[i]);
+      reported[i]->Release();
+    }
+    return rows;
+  }
+
+  // Adds a counting error and gives up the creation reference.
+  static CountingSimulationError* Add(const NUVISimErrorManager_var& manager, const char* key) {
+    auto* error = new CountingSimulationError(key);
+    manager->AddError(error);
+    error->Release();
+    return error;
+  }
+
+  FrameTestScene _Scene;
+
+ private:
+  std::vector<std::pair<NUVBaseUnknown_var, NUVBaseUnknown_var>> _Contexts;
+  int _EntriesBefore = 0;
+  int _DialogsBefore = 0;
+};
+
+#endif

@@ -1,0 +1,168 @@
+// Message catalogs: the shipped catalogs, the file format, parameters,
+// search order, caching and bad names.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "NUVMsgCatalog.h"
+#include "TestTempDir.h"
+
+namespace {
+
+std::string Build(const char* catalog, const char* key, const char* fallback = "default",
+                  long* result = nullptr, int count = 0,
+                  const NUVUnicodeString* parameters = nullptr) {
+  NUVUnicodeString text("stale");
+  long rc = NUVMsgCatalog::BuildMessage(catalog, key, text, count, parameters, fallback);
+  if (result) *result = rc;
+  return text.Std();
+}
+
+// A folder of catalogs searched before the shipped ones while it lives.
+class CatalogFolder {
+ public:
+  CatalogFolder() { NUVMsgCatalog::AddCatalogDirectory(_Dir.Path().c_str()); }
+  ~CatalogFolder() { NUVMsgCatalog::RemoveCatalogDirectory(_Dir.Path().c_str()); }
+  void Write(const std::string& name, const std::string& text) {
+    TestTempDir::WriteFile(_Dir.File(name), text);
+  }
+  const TestTempDir& Dir() const { return _Dir; }
+
+ private:
+  TestTempDir _Dir;
+};
+
+}  // namespace
+
+TEST(MsgCatalog, ShippedCatalogsHoldTheErrorTexts) {
+  long rc = 0;
+  EXPECT_EQ(Build("NUVSimErrorPanel", "Title", "", &rc), "Simulation errors");
+  EXPECT_EQ(rc, S_OK);
+  EXPECT_EQ(Build("NUVSimErrorPanel", "LinkToModel", "", &rc), "Object");
+  EXPECT_EQ(rc, S_OK);
+  std::string late = Build("VelloranAgentError", "ERR_0001", "", &rc);
+  EXPECT_EQ(rc, S_OK);
+  for (const char* advice : {"falling behind", "real-time factor", "update interval",
+                             "turn real-time play off"}) {
+    EXPECT_NE(late.find(advice), std::string::npos) << "missing '" << advice << "' in: " << late;
+  }
+}
+
+TEST(MsgCatalog, MissingCatalogOrKeyGivesTheDefaultText) {
+  long rc = 0;
+  EXPECT_EQ(Build("NoSuchCatalog", "Title", "fallback", &rc), "fallback");
+  EXPECT_EQ(rc, E_FAIL);
+  EXPECT_EQ(Build("NUVSimErrorPanel", "NoSuchKey", "fallback", &rc), "fallback");
+  EXPECT_EQ(rc, E_FAIL);
+  EXPECT_EQ(Build("NUVSimErrorPanel", "Title", nullptr, &rc), "Simulation errors");
+  EXPECT_EQ(Build("NUVSimErrorPanel", "NoSuchKey", nullptr, &rc), "") << "null default: empty";
+  EXPECT_EQ(Build(nullptr, "Title", "d", &rc), "d");
+  EXPECT_EQ(Build("NUVSimErrorPanel", nullptr, "d", &rc), "d");
+  EXPECT_EQ(Build("NUVSimErrorPanel", "", "d", &rc), "d");
+  EXPECT_EQ(rc, E_FAIL);
+}
+
+TEST(MsgCatalog, CatalogNamesNeverReachOutsideTheCatalogFolders) {
+  CatalogFolder folder;
+  std::filesystem::create_directory(folder.Dir().File("sub"));
+  folder.Write("sub/Nested.catalog", "Key = \"nested\"\n");
+  folder.Write(".Hidden.catalog", "Key = \"hidden\"\n");
+  NUVMsgCatalog::AddCatalogDirectory(folder.Dir().File("sub").c_str());
+  folder.Write("Outside.catalog", "Key = \"outside\"\n");
+  EXPECT_EQ(Build("Nested", "Key"), "nested") << "the added sub-folder is searched";
+  EXPECT_EQ(Build("../Outside", "Key"), "default");
+  EXPECT_EQ(Build("sub/Nested", "Key"), "default");
+  EXPECT_EQ(Build(".Hidden", "Key"), "default");
+  EXPECT_EQ(Build("", "Key"), "default");
+  NUVMsgCatalog::RemoveCatalogDirectory(folder.Dir().File("sub").c_str());
+  EXPECT_EQ(Build("Nested", "Key"), "default") << "a removed folder is no longer searched";
+}
+
+TEST(MsgCatalog, FileFormat) {
+  CatalogFolder folder;
+  folder.Write("Format.catalog",
+               "\xEF\xBB\xBF"
+               "First = \"after a byte-order mark\"\n"
+               "# a comment = \"no\"\n"
+               "// another = \"no\"\n"
+               "\n"
+               "  Spaced\t=\t\"tabs and spaces\"  ;  # trailing comment\n"
+               "Escapes = \"say \\\"hi\\\"\\\\ then\\nnext\\tcol \\q\";\n"
+               "Windows = \"crlf line\"\r\n"
+               "Dotted.key-1 = \"dots and dashes\"\n"
+               "Twice = \"first\"\n"
+               "Twice = \"second\"\n"
+               "Unclosed = \"no closing quote\n"
+               "NoQuotes = bare text\n"
+               "Garbage = \"text\" more\n"
+               "= \"no key\"\n"
+               "Empty = \"\"\n");
+  EXPECT_EQ(Build("Format", "First"), "after a byte-order mark");
+  EXPECT_EQ(Build("Format", "Spaced"), "tabs and spaces");
+  EXPECT_EQ(Build("Format", "Escapes"), "say \"hi\"\\ then\nnext\tcol \\q");
+  EXPECT_EQ(Build("Format", "Windows"), "crlf line");
+  EXPECT_EQ(Build("Format", "Dotted.key-1"), "dots and dashes");
+  EXPECT_EQ(Build("Format", "Twice"), "second") << "a later definition replaces an earlier one";
+  long rc = 0;
+  EXPECT_EQ(Build("Format", "Empty", "default", &rc), "");
+  EXPECT_EQ(rc, S_OK) << "an empty text is a text";
+  for (const char* skipped : {"a", "another", "Unclosed", "NoQuotes", "Garbage"}) {
+    EXPECT_EQ(Build("Format", skipped), "default") << skipped;
+  }
+}
+
+TEST(MsgCatalog, ParametersReplacePlaceholders) {
+  CatalogFolder folder;
+  folder.Write("Params.catalog", "Late = \"step {1} took {2} ms ({1}); {3} {0} {x} {\"\n");
+  NUVUnicodeString parameters[] = {NUVUnicodeString("12"), NUVUnicodeString("{2}")};
+  EXPECT_EQ(Build("Params", "Late", "", nullptr, 2, parameters),
+            "step 12 took {2} ms (12); {3} {0} {x} {")
+      << "a parameter's own text is not scanned again; unmatched placeholders stay";
+  EXPECT_EQ(Build("Params", "Late", "", nullptr, 0, nullptr),
+            "step {1} took {2} ms ({1}); {3} {0} {x} {");
+  EXPECT_EQ(Build("Params", "Missing", "default {1}", nullptr, 1, parameters), "default 12")
+      << "the default text takes the parameters too";
+}
+
+TEST(MsgCatalog, AddedFoldersComeFirstAndCatalogsAreReadOnce) {
+  CatalogFolder folder;
+  folder.Write("NUVSimErrorPanel.catalog", "Title = \"Overridden\"\n");
+  NUVMsgCatalog::Reload();
+  EXPECT_EQ(Build("NUVSimErrorPanel", "Title"), "Overridden");
+  EXPECT_EQ(Build("NUVSimErrorPanel", "LinkToModel"), "default")
+      << "the first catalog file found is the whole catalog";
+
+  folder.Write("NUVSimErrorPanel.catalog", "Title = \"Changed on disk\"\n");
+  EXPECT_EQ(Build("NUVSimErrorPanel", "Title"), "Overridden") << "read once, then kept";
+  NUVMsgCatalog::Reload();
+  EXPECT_EQ(Build("NUVSimErrorPanel", "Title"), "Changed on disk");
+
+  EXPECT_EQ(Build("LateComer", "Key"), "default");
+  folder.Write("LateComer.catalog", "Key = \"here now\"\n");
+  EXPECT_EQ(Build("LateComer", "Key"), "default") << "a missing catalog is remembered";
+  NUVMsgCatalog::Reload();
+  EXPECT_EQ(Build("LateComer", "Key"), "here now");
+}
+
+TEST(MsgCatalog, ShippedCatalogsAreFoundBesideTheLibraryWithoutTheVariable) {
+  const char* former = getenv("VELLORAN_RESOURCES");
+  std::string saved = former ? former : "";
+  unsetenv("VELLORAN_RESOURCES");
+  NUVMsgCatalog::Reload();
+  long rc = 0;
+  EXPECT_EQ(Build("NUVSimErrorPanel", "Title", "", &rc), "Simulation errors");
+  EXPECT_EQ(rc, S_OK);
+  // A variable pointing elsewhere does not hide them either.
+  setenv("VELLORAN_RESOURCES", "/nonexistent/velloran", 1);
+  NUVMsgCatalog::Reload();
+  EXPECT_EQ(Build("NUVSimErrorPanel", "Title", "", &rc), "Simulation errors");
+  if (former) {
+    setenv("VELLORAN_RESOURCES", saved.c_str(), 1);
+  } else {
+    unsetenv("VELLORAN_RESOURCES");
+  }
+  NUVMsgCatalog::Reload();
+}
