@@ -32,8 +32,13 @@ const char kUsage[] =
     "  --no-agent-graphics      the redraw agent drives no viewers (nothing is drawn)\n"
     "  --trace FILE.csv         one row per step: real time, simulated value, frame state, drawn\n"
     "  --plot FILE.svg          timeline picture: simulated time against real time, frames marked\n"
+    "  --cost-growth US          each step computes US microseconds longer than the one\n"
+    "                           before: a scene that gets heavier (real-time play falls behind)\n"
     "  --quiet                  no progress line\n"
-    "  --help                   this text\n";
+    "  --help                   this text\n"
+    "\n"
+    "Exit status: 0 when play ended normally, 1 when it ended on a simulation error (the\n"
+    "error dialog is printed) or could not start, 2 for a bad command line.\n";
 
 int Bad(const char* what, const char* value) {
   std::fprintf(stderr, "velloran-play: %s%s%s\n%s", what, value ? ": " : "", value ? value : "",
@@ -151,6 +156,11 @@ int ParsePlayOptions(int argc, char** argv, PlayOptions& o) {
       const char* v = value();
       if (!v) return Bad("--plot needs a file name", nullptr);
       o.plotPath = v;
+    } else if (!std::strcmp(arg, "--cost-growth")) {
+      const char* v = value();
+      if (!ToDouble(v, o.costGrowth) || o.costGrowth < 0) {
+        return Bad("--cost-growth needs a non-negative number of microseconds", v);
+      }
     } else if (!std::strcmp(arg, "--quiet")) {
       o.quiet = true;
     } else {

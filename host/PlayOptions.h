@@ -23,6 +23,7 @@ struct PlayOptions {
   std::string tracePath;
   std::string plotPath;
   bool quiet = false;
+  double costGrowth = 0;  // microseconds more per step for each mover's compute
 };
 
 // Parses argv into `options`. Returns 0 to play, 1 when --help was shown,

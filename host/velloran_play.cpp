@@ -111,11 +111,12 @@ void ApplySettings(const PlayOptions& o) {
 }
 
 // Three objects moving along their paths over the play range.
-std::vector<NUVSimMovingObjectAgent*> MakeMovers(double end) {
+std::vector<NUVSimMovingObjectAgent*> MakeMovers(double end, double costGrowth) {
   std::vector<NUVSimMovingObjectAgent*> movers;
   const char* names[] = {"Cube", "Sphere", "Cone"};
   for (int i = 0; i < 3; ++i) {
     auto* mover = new NUVSimMovingObjectAgent(names[i]);
+    mover->SetComputeCostGrowth(costGrowth);
     // A way point every quarter of a time unit: under negotiated time the
     // movers propose them, so play stops on each.
     const int points = static_cast<int>(end * 4);
@@ -195,7 +196,7 @@ bool Player::Play(const std::string& controller, Outcome& out) {
     return false;
   }
 
-  std::vector<NUVSimMovingObjectAgent*> movers = MakeMovers(_Options.end);
+  std::vector<NUVSimMovingObjectAgent*> movers = MakeMovers(_Options.end, _Options.costGrowth);
   NUVBaseUnknown_var structured;
   NUVSimKeyFrameController* kfController = nullptr;
   NUVSimNegociatedTimeController* ntController = nullptr;
@@ -363,6 +364,8 @@ int main(int argc, char** argv) {
     }
     PrintOutcome(outcome);
     runs.push_back(outcome.run);
+    // Play that ended on a simulation error did not end normally.
+    if (outcome.errors > 0) status = 1;
   }
   if (!options.tracePath.empty()) {
     if (WriteTrace(options.tracePath, runs)) {

@@ -3,7 +3,11 @@
 #include <cstring>
 
 #include "../PlayCommand.h"
+#include "NUVEzrErrorHandler.h"
+#include "NUVISimErrorManager.h"
 #include "NUVSimAgentRedraw3D.h"
+#include "NUVSimRaiseError.h"
+#include "PLMGetSimErrorManager.h"
 #include "NUVSimComputeMessage.h"
 #include "NUVSimDrawOrContinueMessage.h"
 #include "NUVSimMessageQueue.h"
@@ -55,9 +59,24 @@ int Busy(NUVBaseUnknown* object) {
   return (draw && draw->IsPosted()) || (compute && compute->IsPosted());
 }
 
+// Brings the current editor's errors into its dialog and renders the dialog
+// as text, as the user would see it.
 int ErrorDialog(char* buffer, int size) {
-  if (buffer && size > 0) buffer[0] = 0;
-  return 0;
+  if (!buffer || size <= 0) return 0;
+  buffer[0] = 0;
+  NUVISimErrorManager_var manager;
+  PLMGetSimErrorManager::Get(manager, 0, nullptr, nullptr);
+  int count = 0;
+  if (!manager || manager->GetNumberOfErrors(count) != S_OK || count == 0) return 0;
+  NUVSimRaiseError::DisplaySimulationErrors();
+  NUVEzrErrorHandler* dialog = nullptr;
+  manager->GetErrorHandler(dialog);
+  if (!dialog) return count;
+  NUVUnicodeString text;
+  dialog->RenderDialog(text);
+  dialog->Release();
+  std::snprintf(buffer, static_cast<size_t>(size), "%s", text.ConvertToChar());
+  return count;
 }
 
 const PlayCommandApi api = {&Configure, &Start, &StepState, &Busy, &ErrorDialog};

@@ -1,5 +1,7 @@
 #include "NUVSimMovingObjectAgent.h"
 
+#include <chrono>
+
 #include "NUVTie.h"
 
 NUV_IMPLEMENT_CLASS(NUVSimMovingObjectAgent, NUVBaseUnknown, "VelloranPlatform")
@@ -142,6 +144,13 @@ long NUVSimMovingObjectAgent::SetCurrentSimValue(const NUVSimValue& iValue) {
 long NUVSimMovingObjectAgent::SetCurrentMode(int) { return S_OK; }
 
 long NUVSimMovingObjectAgent::Compute() {
+  if (_CostGrowth > 0) {
+    // Busy, as a computation is: the time shows on the real-time clock.
+    auto until = std::chrono::steady_clock::now() +
+                 std::chrono::duration<double, std::micro>(_CostGrowth * (_Steps + 1));
+    while (std::chrono::steady_clock::now() < until) {
+    }
+  }
   if (_Path.empty()) return S_OK;
   const WayPoint& first = _Path.front();
   const WayPoint& last = _Path.back();

@@ -44,6 +44,10 @@ class VPL_EXPORT NUVSimMovingObjectAgent : public NUVBaseUnknown {
   // Steps committed since the last Init.
   int GetStepCount() const { return _Steps; }
   const NUVSimValue& GetCurrent() const { return _Current; }
+  // Makes Compute cost real time, growing with every step: the n-th step
+  // after Init spends n times `microseconds`. Stands for a scene whose
+  // computation gets heavier as play goes on. 0 (the default): free.
+  void SetComputeCostGrowth(double microseconds) { _CostGrowth = microseconds; }
 
   // The operations of both agent interfaces.
   long Init();
@@ -84,6 +88,7 @@ class VPL_EXPORT NUVSimMovingObjectAgent : public NUVBaseUnknown {
   NUVSimValue _Current;
   double _X, _Y, _Z;
   int _Steps;
+  double _CostGrowth = 0;
   unsigned char _Enabled;
   unsigned char _IgnoreValues;  // set by ComputeNextIteration until Commit
   SimAgentPriority _Priority;

@@ -80,3 +80,11 @@ TEST(PlayHost, TraceAndPlotDescribeTheSameSteps) {
   EXPECT_NE(svg.find("</svg>"), std::string::npos);
   EXPECT_EQ(Count(svg, "<circle"), 4 + 1) << "four drawn frames and the legend's dot";
 }
+
+TEST(PlayHost, RealTimePlayFallingBehindStopsWithTheErrorDialog) {
+  // Each step computes longer than the one before: real-time play cannot keep up.
+  PlayResult run = Play("--controller nt --real-time 1 --end 100 --cost-growth 40 --quiet");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("Simulation errors"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("falling behind"), std::string::npos) << run.output;
+}

@@ -5,6 +5,10 @@
 #include <vector>
 
 #include "FakeControllers.h"
+#include "FrameTestScene.h"
+#include "NUVISimErrorManager.h"
+#include "NUVSimulationError.h"
+#include "PLMGetSimErrorManager.h"
 #include "NUVOsTestHooks.h"
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimDrawOrContinueMessage.h"
@@ -353,4 +357,57 @@ TEST_F(RedrawPacing, CommitRecordsObservedFramesAndComputeNextIterationHoldsTheV
   agent->Commit();
   agent->LastFrameObserved(last);
   EXPECT_EQ(last, NUVSimValue(0.5));
+}
+
+// Real-time play that keeps falling behind: each real-time advance larger
+// than the one before. The eleventh in a row stops the loop with an error.
+TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
+  FrameTestScene scene;  // a current editor for the error manager
+  Settings::SetRealTimeYesOrNo(1);
+  Settings::SetMasterClockYesOrNo(1);
+  Agent* agent = MakeAgent(true);
+  NUVSimValue proposed;
+  SimLoopStatus status = SimLoopUnset;
+  agent->SetCurrentSimValue(NUVSimValue(0.0));
+  for (int i = 1; i <= 10; ++i) {
+    Seconds(0.001 * i);
+    agent->GetNextProposedValue(proposed);
+    agent->SetCurrentSimValue(proposed);
+    agent->GetLoopStatus(status);
+    EXPECT_EQ(status, 1) << "growth " << i;
+  }
+  NUVISimErrorManager_var manager;
+  PLMGetSimErrorManager::Get(manager, 1, nullptr, nullptr);
+  ASSERT_TRUE(manager);
+  int errors = -1;
+  manager->GetNumberOfErrors(errors);
+  EXPECT_EQ(errors, 0);
+
+  Seconds(0.011);
+  agent->GetNextProposedValue(proposed);
+  agent->SetCurrentSimValue(proposed);
+  agent->Commit();
+  agent->GetDrawMessage()->SetDrawable(0);
+  NUVSimMessageQueue::GetInstance()->EmptyQueue();
+  agent->GetLoopStatus(status);
+  EXPECT_EQ(status, 3) << "the eleventh growth stops play";
+  EXPECT_FALSE(agent->GetDrawMessage()->IsPosted()) << "no draw-or-continue message meanwhile";
+  manager->GetNumberOfErrors(errors);
+  ASSERT_EQ(errors, 1);
+  NUVSimulationError* error = nullptr;
+  ASSERT_EQ(manager->GetError(1, error), S_OK);
+  EXPECT_EQ(error->GetInformationOnErrorType(), 2);
+  NUVUnicodeString text = error->GetMessageText();
+  EXPECT_NE(text.Std().find("behind"), std::string::npos) << text.Std();
+  error->Release();
+  agent->GetLoopStatus(status);
+  EXPECT_EQ(status, 3);
+  manager->GetNumberOfErrors(errors);
+  EXPECT_EQ(errors, 2) << "raised at every call while late";
+
+  Seconds(0.001);  // shorter than the advance before: not growing
+  agent->GetNextProposedValue(proposed);
+  agent->GetLoopStatus(status);
+  EXPECT_EQ(status, 1) << "one non-growing advance brings play back";
+  PLMGetSimErrorManager::RemoveManager(manager);
 }
