@@ -1,5 +1,8 @@
 #include "NUVSimAgentRedraw3D.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "NUVCallbackManager.h"
 #include "NUVFrmEditor.h"
 #include "NUVFrmLayout.h"
@@ -451,17 +454,18 @@ long NUVSimAgentRedraw3D::GetNextProposedValue(NUVSimValue& result) {
   }
   // Also after a repeat: without an interval the agent asks for no step.
   if (_IntervalOff && !_ForceInterval) _Proposed.SetValue(NUVSimValue::DblMax);
-  if (_Scheduled.empty()) {
+  SortScheduled();
+  if (_ScheduledHead == _Scheduled.size()) {
     result = Settings::GetMasterClockYesOrNo() ? _Proposed : NoValue();
   } else {
     NUVSimValue next(NUVSimValue::DblMax);
-    while (!_Scheduled.empty()) {
-      NUVSimValue first = FromKey(*_Scheduled.begin());
+    while (_ScheduledHead < _Scheduled.size()) {
+      NUVSimValue first = FromKey(_Scheduled[_ScheduledHead]);
       if (Less(_Current, first)) {
         next = first;
         break;
       }
-      _Scheduled.erase(_Scheduled.begin());
+      ++_ScheduledHead;  // passed for good
     }
     if (!(Less(_Proposed, next) && Settings::GetMasterClockYesOrNo())) _Proposed = next;
     result = _Proposed;
@@ -539,13 +543,40 @@ long NUVSimAgentRedraw3D::ForceCompute() {
 // ---- Scheduled redraws ----------------------------------------------------
 
 long NUVSimAgentRedraw3D::ScheduleRedraw(const NUVSimValue& value) {
-  if (Less(NUVSimValue(), value)) _Scheduled.insert(Key(value));
+  if (Less(NUVSimValue(), value)) _Pending.push_back(Key(value));
   return S_OK;
 }
 
+void NUVSimAgentRedraw3D::SortScheduled() {
+  if (_Pending.empty()) {
+    // Drop the passed values once they are the larger part of the list.
+    if (_ScheduledHead > 1024 && _ScheduledHead * 2 > _Scheduled.size()) {
+      _Scheduled.erase(_Scheduled.begin(), _Scheduled.begin() + _ScheduledHead);
+      _ScheduledHead = 0;
+    }
+    return;
+  }
+  std::sort(_Pending.begin(), _Pending.end());
+  std::vector<ScheduledKey> merged;
+  merged.reserve(_Scheduled.size() - _ScheduledHead + _Pending.size());
+  std::merge(_Scheduled.begin() + _ScheduledHead, _Scheduled.end(), _Pending.begin(),
+             _Pending.end(), std::back_inserter(merged));
+  merged.erase(std::unique(merged.begin(), merged.end()), merged.end());
+  _Scheduled.swap(merged);
+  _ScheduledHead = 0;
+  _Pending.clear();
+}
+
+int NUVSimAgentRedraw3D::GetScheduledCount() {
+  SortScheduled();
+  return static_cast<int>(_Scheduled.size() - _ScheduledHead);
+}
+
 long NUVSimAgentRedraw3D::GetNextScheduled(NUVSimValue& value) {
+  SortScheduled();
   value = NoValue();
-  auto next = _Scheduled.upper_bound(Key(_Current));
+  auto next = std::upper_bound(_Scheduled.begin() + _ScheduledHead, _Scheduled.end(),
+                               Key(_Current));
   if (next != _Scheduled.end()) value = FromKey(*next);
   return S_OK;
 }

@@ -25,8 +25,8 @@
 #ifndef NUVSimAgentRedraw3D_h
 #define NUVSimAgentRedraw3D_h
 
-#include <set>
 #include <utility>
+#include <vector>
 
 #include "NUVBaseUnknown.h"
 #include "NUVISimControllerKeyFrame.h"
@@ -134,7 +134,7 @@ class VELLORAN_EXPORT NUVSimAgentRedraw3D : public NUVBaseUnknown {
   int GetFrameState() const { return _FrameState; }
   NUVSimDrawOrContinueMessage* GetDrawMessage() const { return _pDrawMessage; }
   NUVSimComputeMessage* GetComputeMessage() const { return _pComputeMessage; }
-  int GetScheduledCount() const { return static_cast<int>(_Scheduled.size()); }
+  int GetScheduledCount();
 
   static NUVBaseUnknown* CreateItself() { return nullptr; }
 
@@ -154,7 +154,9 @@ class VELLORAN_EXPORT NUVSimAgentRedraw3D : public NUVBaseUnknown {
   void Rebase(Store store);
 
   // Scheduled values as (whole, fine) pairs: ordered like the values.
-  typedef std::set<std::pair<long long, int>> ScheduledSet;
+  typedef std::pair<long long, int> ScheduledKey;
+  // Merges values scheduled since the last read into the sorted list.
+  void SortScheduled();
 
   NUVSimValue _Start;
   NUVSimValue _End;
@@ -184,9 +186,14 @@ class VELLORAN_EXPORT NUVSimAgentRedraw3D : public NUVBaseUnknown {
   NUVISimControllerNegociatedTime_var _NegociatedTimeController;
   int _ReplayCallback;
   NUVViewer* _pReplayViewer;
-  // Ascending, no duplicates, each greater than the empty value. A set
-  // rather than a re-sorted list: scheduling n values costs n log n.
-  ScheduledSet _Scheduled;
+  // Ascending, no duplicates, each greater than the empty value, from
+  // position _ScheduledHead on (values before it have been passed). New
+  // values wait in _Pending, unsorted, until the list is next read: then
+  // they are sorted once and merged, so scheduling n values and playing
+  // through them costs n log n.
+  std::vector<ScheduledKey> _Scheduled;
+  size_t _ScheduledHead = 0;
+  std::vector<ScheduledKey> _Pending;
 };
 
 #endif
