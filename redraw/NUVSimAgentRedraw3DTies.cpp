@@ -5,6 +5,7 @@
 #include "NUVISimAgentNegociatedTime.h"
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimComputeMessage.h"
+#include "NUVSimAgentTies.h"
 #include "NUVTie.h"
 #include "VelloranModule.h"
 #include "VelloranModuleParts.h"
@@ -21,10 +22,11 @@ const NUVMetaClass* TieMeta() {
   return &meta;
 }
 
-template <class Interface>
-class RedrawTieBase : public NUVTie<Interface, NUVSimAgentRedraw3D> {
+// The generic forwarding TIE with the meta class of the redraw agent's TIE.
+template <class Interface, class Forwarding>
+class RedrawTie : public Forwarding {
  public:
-  using NUVTie<Interface, NUVSimAgentRedraw3D>::NUVTie;
+  using Forwarding::Forwarding;
   const NUVMetaClass* GetMetaObject() const override { return TieMeta<Interface>(); }
   int IsA(const char* className) const override { return GetMetaObject()->IsA(className); }
   int IsAKindOf(const char* className) const override {
@@ -34,75 +36,17 @@ class RedrawTieBase : public NUVTie<Interface, NUVSimAgentRedraw3D> {
 
 }  // namespace
 
-class TIENUVISimAgentKeyFrameNUVSimAgentRedraw3D : public RedrawTieBase<NUVISimAgentKeyFrame> {
+class TIENUVISimAgentKeyFrameNUVSimAgentRedraw3D
+    : public RedrawTie<NUVISimAgentKeyFrame, NUVSimAgentKeyFrameTie<NUVSimAgentRedraw3D>> {
  public:
-  using RedrawTieBase::RedrawTieBase;
-  long Init() override { return Impl()->Init(); }
-  long Clean() override { return Impl()->Clean(); }
-  long Activate() override { return Impl()->Activate(); }
-  long Deactivate() override { return Impl()->Deactivate(); }
-  long SetCurrentSimValue(const NUVSimValue& v) override { return Impl()->SetCurrentSimValue(v); }
-  long SetCurrentMode(int mode) override { return Impl()->SetCurrentMode(mode); }
-  long Compute() override { return Impl()->Compute(); }
-  long Commit() override { return Impl()->Commit(); }
-  long GetLoopStatus(SimLoopStatus& s) override { return Impl()->GetLoopStatus(s); }
-  long GetModeParams(int mode, unsigned char& defined, NUVSimValue& a, NUVSimValue& b,
-                     NUVSimValue& c, NUVSimValue& d, unsigned char& flag,
-                     unsigned char& enabled) override {
-    return Impl()->GetModeParams(mode, defined, a, b, c, d, flag, enabled);
-  }
-  long DispatchModeParams(int mode, const NUVSimValue& a, const NUVSimValue& b,
-                          const NUVSimValue& c, const NUVSimValue& d, unsigned char flag,
-                          unsigned char enabled) override {
-    return Impl()->DispatchModeParams(mode, a, b, c, d, flag, enabled);
-  }
-  long GetPriority(SimAgentPriority& p) override { return Impl()->GetPriority(p); }
-  long SetPriority(SimAgentPriority p) override { return Impl()->SetPriority(p); }
-  long GetSubPriority(unsigned int& p) override { return Impl()->GetSubPriority(p); }
-  long GetType(SimAgentType& t) override { return Impl()->GetType(t); }
-  long GetKFType(SimAgentType& t) override { return Impl()->GetKFType(t); }
-  long SetType(SimAgentType t) override { return Impl()->SetType(t); }
-  long SetSimulationController(NUVISimControllerKeyFrame_var& c, unsigned char a) override {
-    return Impl()->SetSimulationController(c, a);
-  }
-  long GetSimulationController(NUVISimControllerKeyFrame_var& c) override {
-    return Impl()->GetSimulationController(c);
-  }
-  long GetEnabled(unsigned char& e) override { return Impl()->GetEnabled(e); }
-  long SetEnabled(unsigned char e) override { return Impl()->SetEnabled(e); }
+  using RedrawTie::RedrawTie;
 };
 
 class TIENUVISimAgentNegociatedTimeNUVSimAgentRedraw3D
-    : public RedrawTieBase<NUVISimAgentNegociatedTime> {
+    : public RedrawTie<NUVISimAgentNegociatedTime,
+                       NUVSimAgentNegociatedTimeTie<NUVSimAgentRedraw3D>> {
  public:
-  using RedrawTieBase::RedrawTieBase;
-  long Init() override { return Impl()->Init(); }
-  long Clean() override { return Impl()->Clean(); }
-  long Activate() override { return Impl()->Activate(); }
-  long Deactivate() override { return Impl()->Deactivate(); }
-  long ReInitData(const SimReInitParameter& r) override { return Impl()->ReInitData(r); }
-  long SetCurrentSimValue(const NUVSimValue& v) override { return Impl()->SetCurrentSimValue(v); }
-  long Compute() override { return Impl()->Compute(); }
-  long Commit() override { return Impl()->Commit(); }
-  long GetComputeStatus(SimComputeStatus& s) override { return Impl()->GetComputeStatus(s); }
-  long GetLoopStatus(SimLoopStatus& s) override { return Impl()->GetLoopStatus(s); }
-  long GetNextProposedValue(NUVSimValue& v) override { return Impl()->GetNextProposedValue(v); }
-  long Reset() override { return Impl()->Reset(); }
-  long ComputeNextIteration(unsigned int on) override { return Impl()->ComputeNextIteration(on); }
-  long GetPriority(SimAgentPriority& p) override { return Impl()->GetPriority(p); }
-  long SetPriority(SimAgentPriority p) override { return Impl()->SetPriority(p); }
-  long GetSubPriority(unsigned int& p) override { return Impl()->GetSubPriority(p); }
-  long GetType(SimAgentType& t) override { return Impl()->GetType(t); }
-  long GetNTType(SimAgentType& t) override { return Impl()->GetNTType(t); }
-  long SetType(SimAgentType t) override { return Impl()->SetType(t); }
-  long SetSimulationController(NUVISimControllerNegociatedTime_var& c, unsigned char a) override {
-    return Impl()->SetSimulationController(c, a);
-  }
-  long GetSimulationController(NUVISimControllerNegociatedTime_var& c) override {
-    return Impl()->GetSimulationController(c);
-  }
-  long GetEnabled(unsigned char& e) override { return Impl()->GetEnabled(e); }
-  long SetEnabled(unsigned char e) override { return Impl()->SetEnabled(e); }
+  using RedrawTie::RedrawTie;
 };
 
 NUVBaseUnknown* CreateTIENUVISimAgentKeyFrameNUVSimAgentRedraw3D(NUVBaseUnknown* impl) {

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "NUVTie.h"
+#include "NUVSimAgentTies.h"
 
 NUV_IMPLEMENT_CLASS(NUVSimMovingObjectAgent, NUVBaseUnknown, "VelloranPlatform")
 
@@ -10,72 +10,14 @@ namespace {
 
 typedef NUVSimMovingObjectAgent Mover;
 
-class KeyFrameTie : public NUVTie<NUVISimAgentKeyFrame, Mover> {
+class KeyFrameTie : public NUVSimAgentKeyFrameTie<Mover> {
  public:
-  using NUVTie::NUVTie;
-  long Init() override { return Impl()->Init(); }
-  long Clean() override { return Impl()->Clean(); }
-  long Activate() override { return Impl()->Activate(); }
-  long Deactivate() override { return Impl()->Deactivate(); }
-  long SetCurrentSimValue(const NUVSimValue& v) override { return Impl()->SetCurrentSimValue(v); }
-  long SetCurrentMode(int m) override { return Impl()->SetCurrentMode(m); }
-  long Compute() override { return Impl()->Compute(); }
-  long Commit() override { return Impl()->Commit(); }
-  long GetLoopStatus(SimLoopStatus& s) override { return Impl()->GetLoopStatus(s); }
-  long GetModeParams(int, unsigned char&, NUVSimValue&, NUVSimValue&, NUVSimValue&, NUVSimValue&,
-                     unsigned char&, unsigned char&) override {
-    return S_OK;
-  }
-  long DispatchModeParams(int, const NUVSimValue&, const NUVSimValue&, const NUVSimValue&,
-                          const NUVSimValue&, unsigned char, unsigned char) override {
-    return S_OK;
-  }
-  long GetPriority(SimAgentPriority& p) override { return Impl()->GetPriority(p); }
-  long SetPriority(SimAgentPriority p) override { return Impl()->SetPriority(p); }
-  long GetSubPriority(unsigned int& p) override { return Impl()->GetSubPriority(p); }
-  long GetType(SimAgentType& t) override { return Impl()->GetType(t); }
-  long GetKFType(SimAgentType& t) override { return Impl()->GetType(t); }
-  long SetType(SimAgentType t) override { return Impl()->SetType(t); }
-  long SetSimulationController(NUVISimControllerKeyFrame_var& c, unsigned char a) override {
-    return Impl()->SetSimulationController(c, a);
-  }
-  long GetSimulationController(NUVISimControllerKeyFrame_var& c) override {
-    return Impl()->GetSimulationController(c);
-  }
-  long GetEnabled(unsigned char& e) override { return Impl()->GetEnabled(e); }
-  long SetEnabled(unsigned char e) override { return Impl()->SetEnabled(e); }
+  using NUVSimAgentKeyFrameTie::NUVSimAgentKeyFrameTie;
 };
 
-class NegociatedTimeTie : public NUVTie<NUVISimAgentNegociatedTime, Mover> {
+class NegociatedTimeTie : public NUVSimAgentNegociatedTimeTie<Mover> {
  public:
-  using NUVTie::NUVTie;
-  long Init() override { return Impl()->Init(); }
-  long Clean() override { return Impl()->Clean(); }
-  long Activate() override { return Impl()->Activate(); }
-  long Deactivate() override { return Impl()->Deactivate(); }
-  long ReInitData(const SimReInitParameter& r) override { return Impl()->ReInitData(r); }
-  long SetCurrentSimValue(const NUVSimValue& v) override { return Impl()->SetCurrentSimValue(v); }
-  long Compute() override { return Impl()->Compute(); }
-  long Commit() override { return Impl()->Commit(); }
-  long GetComputeStatus(SimComputeStatus& s) override { return Impl()->GetComputeStatus(s); }
-  long GetLoopStatus(SimLoopStatus& s) override { return Impl()->GetLoopStatus(s); }
-  long GetNextProposedValue(NUVSimValue& v) override { return Impl()->GetNextProposedValue(v); }
-  long Reset() override { return Impl()->Reset(); }
-  long ComputeNextIteration(unsigned int n) override { return Impl()->ComputeNextIteration(n); }
-  long GetPriority(SimAgentPriority& p) override { return Impl()->GetPriority(p); }
-  long SetPriority(SimAgentPriority p) override { return Impl()->SetPriority(p); }
-  long GetSubPriority(unsigned int& p) override { return Impl()->GetSubPriority(p); }
-  long GetType(SimAgentType& t) override { return Impl()->GetType(t); }
-  long GetNTType(SimAgentType& t) override { return Impl()->GetType(t); }
-  long SetType(SimAgentType t) override { return Impl()->SetType(t); }
-  long SetSimulationController(NUVISimControllerNegociatedTime_var& c, unsigned char a) override {
-    return Impl()->SetSimulationController(c, a);
-  }
-  long GetSimulationController(NUVISimControllerNegociatedTime_var& c) override {
-    return Impl()->GetSimulationController(c);
-  }
-  long GetEnabled(unsigned char& e) override { return Impl()->GetEnabled(e); }
-  long SetEnabled(unsigned char e) override { return Impl()->SetEnabled(e); }
+  using NUVSimAgentNegociatedTimeTie::NUVSimAgentNegociatedTimeTie;
 };
 
 }  // namespace

@@ -68,6 +68,17 @@ class VPL_EXPORT NUVSimMovingObjectAgent : public NUVBaseUnknown {
   long SetPriority(SimAgentPriority iPriority);
   long GetSubPriority(unsigned int& oSubPriority);
   long GetType(SimAgentType& oType);
+  long GetKFType(SimAgentType& oType) { return GetType(oType); }
+  long GetNTType(SimAgentType& oType) { return GetType(oType); }
+  // No modes: nothing defined, nothing taken.
+  long GetModeParams(int, unsigned char&, NUVSimValue&, NUVSimValue&, NUVSimValue&, NUVSimValue&,
+                     unsigned char&, unsigned char&) {
+    return S_OK;
+  }
+  long DispatchModeParams(int, const NUVSimValue&, const NUVSimValue&, const NUVSimValue&,
+                          const NUVSimValue&, unsigned char, unsigned char) {
+    return S_OK;
+  }
   long SetType(SimAgentType iType);
   long SetSimulationController(NUVISimControllerKeyFrame_var& iController, unsigned char iAttach);
   long SetSimulationController(NUVISimControllerNegociatedTime_var& iController,
