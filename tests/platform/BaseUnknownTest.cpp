@@ -101,7 +101,8 @@ TEST_F(ObjectModel, HandleCopyAssignAndMove) {
     NUVBaseUnknown_var c(std::move(b));
     EXPECT_FALSE(b);
     EXPECT_EQ(o->GetRefCount(), 3u);
-    c = c;  // self-assignment keeps the reference
+    NUVBaseUnknown_var& same = c;
+    c = same;  // self-assignment keeps the reference
     EXPECT_EQ(o->GetRefCount(), 3u);
     a = nullptr;
     EXPECT_EQ(o->GetRefCount(), 2u);
