@@ -5,6 +5,8 @@
 #include "FrameTestScene.h"
 #include "LoopFixture.h"
 #include "NUVDictionary.h"
+#include "NUVFrmWindow.h"
+#include "NUVViewer.h"
 #include "NUVISimAgentKeyFrame.h"
 #include "NUVISimAgentNegociatedTime.h"
 #include "NUVSimAgentRedraw3D.h"
@@ -206,4 +208,38 @@ TEST_F(RedrawAgent, ControllerReleasingTheAgentDuringAnIterationIsSafe) {
   kf->Release();
   RunUntil([] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
   EXPECT_EQ(FakeKeyFrameController::Live(), 0);
+}
+
+TEST_F(RedrawAgent, DestroyingTheAgentWhileItsMessagesAreQueuedOrWaitingIsSafe) {
+  FrameTestScene scene;
+  NUVFrmWindow* w = scene.Add3DWindow();
+  auto* kf = new FakeKeyFrameController;
+  NUVISimControllerKeyFrame_var handle(kf);
+  kf->Release();  // the handle holds it now
+  {
+    // Queued: the queue's reference outlives the agent.
+    NUVISimAgentNegociatedTime* raw = nullptr;
+    NUVInstantiateComponent("NUVSimAgentRedraw3D", IID_NUVISimAgentNegociatedTime,
+                            reinterpret_cast<void**>(&raw));
+    auto* other = dynamic_cast<NUVSimAgentRedraw3D*>(raw->GetImpl());
+    other->SetWithGraphics(1);
+    other->SetSimulationController(handle, 1);
+    other->ForceRedraw();
+    other->Commit();
+    raw->Release();  // the agent goes; its draw message stays queued
+    RunUntil([] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
+    w->GetViewer()->DeliverSwap();
+  }
+  // Waiting for a swap: nothing but the agent holds the draw message.
+  agent->SetWithGraphics(1);
+  agent->SetSimulationController(handle, 1);
+  agent->ForceRedraw();
+  agent->Commit();
+  app->RunOneTurn(0);
+  ASSERT_TRUE(agent->GetDrawMessage()->IsPosted());
+  ntAgent = nullptr;  // destroys the agent and, with it, the waiting message
+  agent = nullptr;
+  w->GetViewer()->DeliverSwap();  // must reach nothing
+  EXPECT_EQ(kf->GetRefCount(), 1u) << "only the test's handle holds the controller";
+  handle = nullptr;
 }
