@@ -34,8 +34,14 @@ const char kUsage[] =
     "  --plot FILE.svg          timeline picture: simulated time against real time, frames marked\n"
     "  --cost-growth US          each step computes US microseconds longer than the one\n"
     "                           before: a scene that gets heavier (real-time play falls behind)\n"
+    "  --iterations-per-run N   negotiated time: steps computed before each redraw decision\n"
+    "                           reaches the screen (default 1, at most 1000 per turn); a key\n"
+    "                           pressed on the terminal ends such a run early\n"
     "  --quiet                  no progress line\n"
     "  --help                   this text\n"
+    "\n"
+    "While it plays on a terminal, a key ends the current run of iterations early and q stops\n"
+    "play.\n"
     "\n"
     "Exit status: 0 when play ended normally, 1 when it ended on a simulation error (the\n"
     "error dialog is printed) or could not start, 2 for a bad command line.\n";
@@ -160,6 +166,11 @@ int ParsePlayOptions(int argc, char** argv, PlayOptions& o) {
       const char* v = value();
       if (!ToDouble(v, o.costGrowth) || o.costGrowth < 0) {
         return Bad("--cost-growth needs a non-negative number of microseconds", v);
+      }
+    } else if (!std::strcmp(arg, "--iterations-per-run")) {
+      const char* v = value();
+      if (!ToInt(v, o.iterationsPerRun) || o.iterationsPerRun < 1) {
+        return Bad("--iterations-per-run needs a positive whole number", v);
       }
     } else if (!std::strcmp(arg, "--quiet")) {
       o.quiet = true;

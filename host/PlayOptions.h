@@ -23,6 +23,7 @@ struct PlayOptions {
   std::string tracePath;
   std::string plotPath;
   bool quiet = false;
+  int iterationsPerRun = 1;  // negotiated time: steps computed per compute message
   double costGrowth = 0;  // microseconds more per step for each mover's compute
 };
 

@@ -34,6 +34,8 @@
 #include "PlayCommand.h"
 #include "PlayOptions.h"
 #include "PlayReport.h"
+#include "StepRecorder.h"
+#include "TerminalInput.h"
 
 namespace {
 
@@ -138,12 +140,14 @@ struct Outcome {
   double simulated = 0;
   int errors = 0;
   std::string dialog;
+  bool stoppedByUser = false;
 };
 
 class Player {
  public:
-  Player(NUVApplication& app, Frame& frame, const PlayCommandApi* api, const PlayOptions& o)
-      : _App(app), _Frame(frame), _Api(api), _Options(o) {}
+  Player(NUVApplication& app, Frame& frame, const PlayCommandApi* api, const PlayOptions& o,
+         TerminalInput& keys)
+      : _App(app), _Frame(frame), _Api(api), _Options(o), _Keys(keys) {}
 
   bool Play(const std::string& controller, Outcome& out);
 
@@ -154,6 +158,7 @@ class Player {
   Frame& _Frame;
   const PlayCommandApi* _Api;
   const PlayOptions& _Options;
+  TerminalInput& _Keys;
 };
 
 void Player::Progress(const Outcome& out, const std::string& controller, double now, bool last) {
@@ -197,6 +202,7 @@ bool Player::Play(const std::string& controller, Outcome& out) {
   }
 
   std::vector<NUVSimMovingObjectAgent*> movers = MakeMovers(_Options.end, _Options.costGrowth);
+  auto* recorder = new StepRecorder(_Api, agent, out.run.steps);
   NUVBaseUnknown_var structured;
   NUVSimKeyFrameController* kfController = nullptr;
   NUVSimNegociatedTimeController* ntController = nullptr;
@@ -208,6 +214,8 @@ bool Player::Play(const std::string& controller, Outcome& out) {
     members.Attach(static_cast<NUVISimStructuredAgentNegociatedTimeMgt*>(raw));
     NUVISimAgentNegociatedTime_var redraw(agent.get());
     members->AddMember(redraw);
+    NUVISimAgentNegociatedTime_var recording(recorder);
+    members->AddMember(recording);
     for (auto* m : movers) {
       NUVISimAgentNegociatedTime_var member(m);
       members->AddMember(member);
@@ -216,6 +224,7 @@ bool Player::Play(const std::string& controller, Outcome& out) {
     ntController = new NUVSimNegociatedTimeController;
     ntController->SetStartEnd(NUVSimValue(0.0), NUVSimValue(_Options.end));
     ntController->SetDefaultStep(NUVSimValue(_Options.step));
+    if (_Options.iterationsPerRun > 1) ntController->SetIterationsPerRun(_Options.iterationsPerRun);
     NUVISimAgentNegociatedTime_var top(structured.get());
     ntController->SetControlledAgent(top);
   } else {
@@ -226,6 +235,8 @@ bool Player::Play(const std::string& controller, Outcome& out) {
     members.Attach(static_cast<NUVISimStructuredAgentKeyFrameMgt*>(raw));
     NUVISimAgentKeyFrame_var redraw(agent.get());
     members->AddMember(redraw);
+    NUVISimAgentKeyFrame_var recording(recorder);
+    members->AddMember(recording);
     for (auto* m : movers) {
       NUVISimAgentKeyFrame_var member(m);
       members->AddMember(member);
@@ -242,19 +253,12 @@ bool Player::Play(const std::string& controller, Outcome& out) {
     if (nt) ntController->CanContinue(more); else kfController->CanContinue(more);
     return more != 0;
   };
-  auto played = [&] { return nt ? ntController->GetStepsPlayed() : kfController->GetFramesPlayed(); };
-  auto value = [&] {
-    NUVSimValue v;
-    if (nt) ntController->GetCurrentSimValue(v); else kfController->GetCurrentSimValue(v);
-    return v.GetValue();
-  };
-
   const bool progress = !_Options.quiet && isatty(1);
   const int framesBefore = _Frame.FramesDrawn();
   out.frames = framesBefore;
   const Clock::time_point start = Clock::now();
   double lastProgress = -1;
-  int seen = 0;
+  recorder->StartClock();
   // With the agent's graphics on, ForceCompute starts the loop of messages;
   // without, nothing posts messages and the host iterates the controller.
   const bool messages = _Options.agentGraphics;
@@ -262,20 +266,19 @@ bool Player::Play(const std::string& controller, Outcome& out) {
   while (playing() || (messages && _Api->busy(agent))) {
     if (messages) {
       _App.RunOneTurn(50);
+      _Keys.Pump();
+      if (_Keys.QuitRequested() && playing()) {
+        if (nt) ntController->Stop(); else kfController->Stop();
+        out.stoppedByUser = true;
+      }
     } else if (nt) {
       ntController->Iterate();
     } else {
       kfController->Iterate();
     }
-    if (played() != seen) {
-      seen = played();
-      PlayStepState state = {0, 0, 0};
-      _Api->stepState(agent, &state);
-      out.run.steps.push_back({Since(start), value(), state.frameState, state.drawing});
-      out.steps = seen;
-      out.observed += state.observable;
-      out.simulated = value();
-    }
+    out.steps = static_cast<int>(out.run.steps.size());
+    out.observed = recorder->Observed();
+    out.simulated = recorder->LastValue();
     double now = Since(start);
     if (progress && now - lastProgress >= 0.1) {
       Progress(out, controller, now, false);
@@ -298,6 +301,7 @@ bool Player::Play(const std::string& controller, Outcome& out) {
     kfController->Release();
   }
   for (auto* m : movers) m->Release();
+  recorder->Release();
 
   char dialog[8192];
   out.errors = _Api->errorDialog(dialog, sizeof dialog);
@@ -316,6 +320,7 @@ void PrintOutcome(const Outcome& o) {
   if (o.realSeconds > 0) {
     std::printf("  ratio            %.2f simulated per real second\n", o.simulated / o.realSeconds);
   }
+  if (o.stoppedByUser) std::printf("  stopped by the user\n");
   if (o.errors > 0) std::printf("%s", o.dialog.c_str());
 }
 
@@ -353,7 +358,11 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  Player player(app, frame, entry(), options);
+  TerminalInput keys(app);
+  if (keys.Active() && !options.quiet && isatty(1)) {
+    std::printf("press any key to end a long run early, q to stop play\n");
+  }
+  Player player(app, frame, entry(), options, keys);
   std::vector<PlayRun> runs;
   int status = 0;
   for (const std::string& controller : options.controllers) {
@@ -364,6 +373,7 @@ int main(int argc, char** argv) {
     }
     PrintOutcome(outcome);
     runs.push_back(outcome.run);
+    if (outcome.stoppedByUser) break;
     // Play that ended on a simulation error did not end normally.
     if (outcome.errors > 0) status = 1;
   }
