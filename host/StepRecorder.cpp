@@ -17,8 +17,8 @@ class NegociatedTimeTie : public NUVSimAgentNegociatedTimeTie<StepRecorder> {
 }  // namespace
 
 StepRecorder::StepRecorder(const PlayCommandApi* api, NUVBaseUnknown* redrawAgent,
-                           std::vector<StepRow>& rows)
-    : _pApi(api), _pRedrawAgent(redrawAgent), _Rows(rows) {}
+                           std::vector<StepRow>* rows)
+    : _pApi(api), _pRedrawAgent(redrawAgent), _pRows(rows) {}
 
 long StepRecorder::QueryInterface(const NUVIID& iid, void** out) {
   if (out && iid == NUVISimAgentKeyFrame::ClassId()) {
@@ -35,8 +35,12 @@ long StepRecorder::QueryInterface(const NUVIID& iid, void** out) {
 long StepRecorder::Commit() {
   PlayStepState state = {0, 0, 0};
   _pApi->stepState(_pRedrawAgent, &state);
-  double real = std::chrono::duration<double>(std::chrono::steady_clock::now() - _Start).count();
-  _Rows.push_back({real, _Current.GetValue(), state.frameState, state.drawing});
+  ++_Steps;
   _Observed += state.observable;
+  if (_pRows) {
+    double real =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - _Start).count();
+    _pRows->push_back({real, _Current.GetValue(), state.frameState, state.drawing});
+  }
   return S_OK;
 }

@@ -22,11 +22,13 @@
 
 class StepRecorder : public NUVBaseUnknown {
  public:
+  // `rows` (may be null: only counts are kept) receives one row per step.
   StepRecorder(const PlayCommandApi* api, NUVBaseUnknown* redrawAgent,
-               std::vector<StepRow>& rows);
+               std::vector<StepRow>* rows);
 
   long QueryInterface(const NUVIID& iid, void** out) override;
 
+  int Steps() const { return _Steps; }
   int Observed() const { return _Observed; }
   double LastValue() const { return _Current.GetValue(); }
   void StartClock() { _Start = std::chrono::steady_clock::now(); }
@@ -101,8 +103,9 @@ class StepRecorder : public NUVBaseUnknown {
  private:
   const PlayCommandApi* _pApi;
   NUVBaseUnknown* _pRedrawAgent;  // not held: the scene outlives the recorder's use
-  std::vector<StepRow>& _Rows;
+  std::vector<StepRow>* _pRows;
   NUVSimValue _Current;
+  int _Steps = 0;
   int _Observed = 0;
   std::chrono::steady_clock::time_point _Start = std::chrono::steady_clock::now();
 };

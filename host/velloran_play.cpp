@@ -202,7 +202,10 @@ bool Player::Play(const std::string& controller, Outcome& out) {
   }
 
   std::vector<NUVSimMovingObjectAgent*> movers = MakeMovers(_Options.end, _Options.costGrowth);
-  auto* recorder = new StepRecorder(_Api, agent, out.run.steps);
+  // Rows are kept only for the files that show them: a real-time play
+  // computes tens of thousands of steps a second.
+  const bool keepRows = !_Options.tracePath.empty() || !_Options.plotPath.empty();
+  auto* recorder = new StepRecorder(_Api, agent, keepRows ? &out.run.steps : nullptr);
   NUVBaseUnknown_var structured;
   NUVSimKeyFrameController* kfController = nullptr;
   NUVSimNegociatedTimeController* ntController = nullptr;
@@ -276,7 +279,7 @@ bool Player::Play(const std::string& controller, Outcome& out) {
     } else {
       kfController->Iterate();
     }
-    out.steps = static_cast<int>(out.run.steps.size());
+    out.steps = recorder->Steps();
     out.observed = recorder->Observed();
     out.simulated = recorder->LastValue();
     double now = Since(start);
