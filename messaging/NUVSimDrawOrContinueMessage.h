@@ -31,6 +31,7 @@ class NUVFrmEditor;
 class NUVFrmLayout;
 class NUVNotification;
 class NUVSYPEventArgs;
+void VelloranMessagingLoad();
 
 class VELLORAN_EXPORT NUVSimDrawOrContinueMessage : public NUVSimMessage {
   NUV_DECLARE_CLASS
@@ -64,11 +65,11 @@ class VELLORAN_EXPORT NUVSimDrawOrContinueMessage : public NUVSimMessage {
 
   static NUVBaseUnknown* CreateItself() { return nullptr; }
 
-  // Read once when the library loads: true unless "PLMSIM_DONT_MAP_CURSOR"
-  // is defined.
-  static void ReadMapCursorSetting();
-
  private:
+  // Reads "PLMSIM_DONT_MAP_CURSOR" once, when the library loads.
+  friend void VelloranMessagingLoad();
+  VELLORAN_INTERNAL static void ReadMapCursorSetting();
+
   // One swap counted; the last one continues.
   void CountSwap();
 

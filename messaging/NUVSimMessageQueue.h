@@ -27,6 +27,7 @@
 
 class NUVCommand;
 class NUVSimMessage;
+void VelloranMessagingLoad();
 
 class VELLORAN_EXPORT NUVSimMessageQueue {
  public:
@@ -46,14 +47,17 @@ class VELLORAN_EXPORT NUVSimMessageQueue {
   NUVSimMessageQueue(const NUVSimMessageQueue&) = delete;
   NUVSimMessageQueue& operator=(const NUVSimMessageQueue&) = delete;
 
-  // Read once when the library loads; true unless
-  // "PLMSIM_MESSAGEQUEUE_TIMER" is defined.
-  static void ReadWakeUpSetting();
+  // The wake-up chosen when the library loaded: true for the socket pair,
+  // false for zero time-outs ("PLMSIM_MESSAGEQUEUE_TIMER" defined).
   static bool UsesSocketWakeUp();
   // Number of queued messages.
   int Size() const { return _Messages.Size(); }
 
  private:
+  // Reads the environment once, when the library loads.
+  friend void VelloranMessagingLoad();
+  VELLORAN_INTERNAL static void ReadWakeUpSetting();
+
   NUVSimMessageQueue();
   virtual ~NUVSimMessageQueue();
 

@@ -13,4 +13,11 @@
 #  define VELLORAN_EXPORT __attribute__((visibility("default")))
 #endif
 
+// Members of an exported class that only the library itself calls.
+#if defined(_WIN32)
+#  define VELLORAN_INTERNAL
+#else
+#  define VELLORAN_INTERNAL __attribute__((visibility("hidden")))
+#endif
+
 #endif
