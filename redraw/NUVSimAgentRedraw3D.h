@@ -139,8 +139,8 @@ class VELLORAN_EXPORT NUVSimAgentRedraw3D : public NUVBaseUnknown {
   static NUVBaseUnknown* CreateItself() { return nullptr; }
 
   // Module-wide constants, built when the library loads.
-  static void BuildConstants();
-  static void DestroyConstants();
+  VELLORAN_INTERNAL static void BuildConstants();
+  VELLORAN_INTERNAL static void DestroyConstants();
 
  private:
   void ReplayCB(const char* event, void* publisher, NUVNotification* notification,
