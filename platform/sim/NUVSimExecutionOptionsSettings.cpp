@@ -19,16 +19,34 @@ Settings current;
 
 unsigned char Flag(unsigned char on) { return on ? 1 : 0; }
 
+NUVSimExecutionOptionsSettings::ReadObserver observer = nullptr;
+
+inline void Seen(const char* setting) {
+  if (observer) observer(setting);
+}
+
 }  // namespace
 
-unsigned char NUVSimExecutionOptionsSettings::GetSynchronousRefresh() { return current.synchronousRefresh; }
-unsigned char NUVSimExecutionOptionsSettings::GetGraphicsUpdatesYesOrNo() { return current.graphicsUpdates; }
-int NUVSimExecutionOptionsSettings::GetUpdateRate() { return current.updateRate; }
-float NUVSimExecutionOptionsSettings::GetUpdateTime() { return current.updateTime; }
-unsigned char NUVSimExecutionOptionsSettings::GetMasterClockYesOrNo() { return current.masterClock; }
-unsigned char NUVSimExecutionOptionsSettings::GetRealTimeYesOrNo() { return current.realTime; }
-double NUVSimExecutionOptionsSettings::GetRealTimeFactor() { return current.realTimeFactor; }
+void NUVSimExecutionOptionsSettings::SetReadObserver(ReadObserver iObserver) {
+  observer = iObserver;
+}
+
+unsigned char NUVSimExecutionOptionsSettings::GetSynchronousRefresh() { Seen("GetSynchronousRefresh");
+  return current.synchronousRefresh; }
+unsigned char NUVSimExecutionOptionsSettings::GetGraphicsUpdatesYesOrNo() { Seen("GetGraphicsUpdatesYesOrNo");
+  return current.graphicsUpdates; }
+int NUVSimExecutionOptionsSettings::GetUpdateRate() { Seen("GetUpdateRate");
+  return current.updateRate; }
+float NUVSimExecutionOptionsSettings::GetUpdateTime() { Seen("GetUpdateTime");
+  return current.updateTime; }
+unsigned char NUVSimExecutionOptionsSettings::GetMasterClockYesOrNo() { Seen("GetMasterClockYesOrNo");
+  return current.masterClock; }
+unsigned char NUVSimExecutionOptionsSettings::GetRealTimeYesOrNo() { Seen("GetRealTimeYesOrNo");
+  return current.realTime; }
+double NUVSimExecutionOptionsSettings::GetRealTimeFactor() { Seen("GetRealTimeFactor");
+  return current.realTimeFactor; }
 unsigned char NUVSimExecutionOptionsSettings::GetAdaptiveClockIntervalYesOrNo() {
+  Seen("GetAdaptiveClockIntervalYesOrNo");
   return current.adaptiveClockInterval;
 }
 

@@ -42,6 +42,11 @@ class VPL_EXPORT NUVSimExecutionOptionsSettings {
   static void SetAdaptiveClockIntervalYesOrNo(unsigned char iOn);
 
   static void ResetToDefaults();
+
+  // For tests: called with the getter's name (for instance
+  // "GetUpdateRate") at every read, in the order of the reads; null: none.
+  typedef void (*ReadObserver)(const char* setting);
+  static void SetReadObserver(ReadObserver observer);
 };
 
 #endif

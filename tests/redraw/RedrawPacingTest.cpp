@@ -2,6 +2,7 @@
 // NUVSimExecutionOptionsSettings and real time on a controlled clock.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "FakeControllers.h"
@@ -410,4 +411,56 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   agent->GetLoopStatus(status);
   EXPECT_EQ(status, 1) << "one non-growing advance brings play back";
   PLMGetSimErrorManager::RemoveManager(manager);
+}
+
+// Every decision reads the settings it needs anew, in its own order, and
+// only those: a cached setting or a read in the wrong branch shows here.
+namespace {
+std::vector<std::string>& Reads() {
+  static std::vector<std::string> reads;
+  return reads;
+}
+void Record(const char* setting) { Reads().push_back(setting); }
+typedef std::vector<std::string> Names;
+}  // namespace
+
+TEST_F(RedrawPacing, SettingsAreReadAtEveryStepInTheirOrder) {
+  Settings::SetSynchronousRefresh(1);
+  Settings::SetUpdateRate(3);
+  Agent* kf = MakeAgent(false);
+  Agent* nt = MakeAgent(true);
+  Settings::SetReadObserver(&Record);
+  auto reads = [](auto&& call) {
+    Reads().clear();
+    call();
+    return Reads();
+  };
+  NUVSimValue v;
+  EXPECT_EQ(reads([&] { kf->SetCurrentSimValue(NUVSimValue(0.1)); }),
+            (Names{"GetSynchronousRefresh", "GetGraphicsUpdatesYesOrNo", "GetUpdateRate"}));
+  EXPECT_EQ(reads([&] { kf->SetCurrentSimValue(NUVSimValue(0.2)); }),
+            (Names{"GetSynchronousRefresh", "GetGraphicsUpdatesYesOrNo", "GetUpdateRate"}))
+      << "read again at the next step";
+  EXPECT_EQ(reads([&] { kf->Commit(); }), Names{});
+  Settings::SetSynchronousRefresh(0);
+  EXPECT_EQ(reads([&] { kf->SetCurrentSimValue(NUVSimValue(0.3)); }),
+            (Names{"GetSynchronousRefresh", "GetGraphicsUpdatesYesOrNo", "GetUpdateTime"}));
+
+  Settings::SetMasterClockYesOrNo(1);
+  EXPECT_EQ(reads([&] { nt->GetNextProposedValue(v); }),
+            (Names{"GetRealTimeYesOrNo", "GetMasterClockYesOrNo", "GetMasterClockYesOrNo"}));
+  EXPECT_EQ(reads([&] { nt->SetCurrentSimValue(NUVSimValue(0.05)); }),
+            (Names{"GetRealTimeYesOrNo", "GetMasterClockYesOrNo", "GetSynchronousRefresh",
+                   "GetGraphicsUpdatesYesOrNo", "GetUpdateTime"}))
+      << "a foreign step asks the master clock, then the timed refresh";
+  Settings::SetRealTimeYesOrNo(1);
+  EXPECT_EQ(reads([&] { nt->SetCurrentSimValue(NUVSimValue(0.07)); }),
+            Names{"GetRealTimeYesOrNo"})
+      << "real-time play decides from the real-time setting alone";
+  nt->SetCurrentSimValue(NUVSimValue(0.2));
+  EXPECT_EQ(reads([&] { nt->GetNextProposedValue(v); }),
+            (Names{"GetRealTimeYesOrNo", "GetRealTimeFactor", "GetMasterClockYesOrNo",
+                   "GetMasterClockYesOrNo"}));
+  EXPECT_EQ(reads([&] { nt->GetInterval(v, 0); }), Names{"GetAdaptiveClockIntervalYesOrNo"});
+  Settings::SetReadObserver(nullptr);
 }
