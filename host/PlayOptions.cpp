@@ -32,8 +32,9 @@ const char kUsage[] =
     "  --no-agent-graphics      the redraw agent drives no viewers (nothing is drawn)\n"
     "  --trace FILE.csv         one row per step: real time, simulated value, frame state, drawn\n"
     "  --plot FILE.svg          timeline picture: simulated time against real time, frames marked\n"
-    "  --cost-growth US          each step computes US microseconds longer than the one\n"
-    "                           before: a scene that gets heavier (real-time play falls behind)\n"
+    "  --cost-growth P          each step computes P percent longer than the one before,\n"
+    "                           from 10 us: a scene that gets heavier (real-time play falls\n"
+    "                           behind)\n"
     "  --iterations-per-run N   negotiated time: steps computed before each redraw decision\n"
     "                           reaches the screen (default 1, at most 1000 per turn); a key\n"
     "                           pressed on the terminal ends such a run early\n"
@@ -165,7 +166,7 @@ int ParsePlayOptions(int argc, char** argv, PlayOptions& o) {
     } else if (!std::strcmp(arg, "--cost-growth")) {
       const char* v = value();
       if (!ToDouble(v, o.costGrowth) || o.costGrowth < 0) {
-        return Bad("--cost-growth needs a non-negative number of microseconds", v);
+        return Bad("--cost-growth needs a non-negative percentage", v);
       }
     } else if (!std::strcmp(arg, "--iterations-per-run")) {
       const char* v = value();

@@ -24,7 +24,7 @@ struct PlayOptions {
   std::string plotPath;
   bool quiet = false;
   int iterationsPerRun = 1;  // negotiated time: steps computed per compute message
-  double costGrowth = 0;  // microseconds more per step for each mover's compute
+  double costGrowth = 0;  // percent more compute time per step for each mover; 0: free
 };
 
 // Parses argv into `options`. Returns 0 to play, 1 when --help was shown,

@@ -118,7 +118,7 @@ std::vector<NUVSimMovingObjectAgent*> MakeMovers(double end, double costGrowth) 
   const char* names[] = {"Cube", "Sphere", "Cone"};
   for (int i = 0; i < 3; ++i) {
     auto* mover = new NUVSimMovingObjectAgent(names[i]);
-    mover->SetComputeCostGrowth(costGrowth);
+    if (costGrowth > 0) mover->SetComputeCost(10.0, 1.0 + costGrowth / 100.0);
     // A way point every quarter of a time unit: under negotiated time the
     // movers propose them, so play stops on each.
     const int points = static_cast<int>(end * 4);

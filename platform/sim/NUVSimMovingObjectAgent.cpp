@@ -1,6 +1,8 @@
 #include "NUVSimMovingObjectAgent.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include "NUVSimAgentTies.h"
 
@@ -86,10 +88,11 @@ long NUVSimMovingObjectAgent::SetCurrentSimValue(const NUVSimValue& iValue) {
 long NUVSimMovingObjectAgent::SetCurrentMode(int) { return S_OK; }
 
 long NUVSimMovingObjectAgent::Compute() {
-  if (_CostGrowth > 0) {
+  if (_FirstCost > 0) {
     // Busy, as a computation is: the time shows on the real-time clock.
-    auto until = std::chrono::steady_clock::now() +
-                 std::chrono::duration<double, std::micro>(_CostGrowth * (_Steps + 1));
+    const double cost = std::min(_FirstCost * std::pow(_CostGrowth, _Steps), 200000.0);
+    auto until =
+        std::chrono::steady_clock::now() + std::chrono::duration<double, std::micro>(cost);
     while (std::chrono::steady_clock::now() < until) {
     }
   }

@@ -44,10 +44,14 @@ class VPL_EXPORT NUVSimMovingObjectAgent : public NUVBaseUnknown {
   // Steps committed since the last Init.
   int GetStepCount() const { return _Steps; }
   const NUVSimValue& GetCurrent() const { return _Current; }
-  // Makes Compute cost real time, growing with every step: the n-th step
-  // after Init spends n times `microseconds`. Stands for a scene whose
-  // computation gets heavier as play goes on. 0 (the default): free.
-  void SetComputeCostGrowth(double microseconds) { _CostGrowth = microseconds; }
+  // Makes Compute cost real time, growing with every step: the first step
+  // after Init spends `firstMicroseconds`, each later one `growth` times the
+  // one before, up to 0.2 s a step. Stands for a scene whose computation
+  // gets heavier as play goes on. A first cost of 0 (the default): free.
+  void SetComputeCost(double firstMicroseconds, double growth) {
+    _FirstCost = firstMicroseconds;
+    _CostGrowth = growth;
+  }
 
   // The operations of both agent interfaces.
   long Init();
@@ -99,7 +103,8 @@ class VPL_EXPORT NUVSimMovingObjectAgent : public NUVBaseUnknown {
   NUVSimValue _Current;
   double _X, _Y, _Z;
   int _Steps;
-  double _CostGrowth = 0;
+  double _FirstCost = 0;
+  double _CostGrowth = 1;
   unsigned char _Enabled;
   unsigned char _IgnoreValues;  // set by ComputeNextIteration until Commit
   SimAgentPriority _Priority;
