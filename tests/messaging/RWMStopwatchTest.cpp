@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "NUVOsCalls.h"
@@ -21,96 +24,39 @@ class RWMStopwatchTest : public ::testing::Test {
   }
   void TearDown() override {
     NUVOsResetEmulation();
-    // Leave the class-wide frequency as a fresh process has it.
-    RWMStopwatch restore;
+    RWMStopwatch restore;  // the class-wide frequency of a fresh process
   }
   static void Advance(LONGLONG counts) { NUVOsAdvancePerformanceCounter(counts); }
 };
 
-TEST_F(RWMStopwatchTest, FreshStopwatchIsIdle) {
+TEST_F(RWMStopwatchTest, ReadsMeasureFromTheInnermostStartUpToNowOrTheStop) {
   RWMStopwatch watch;
   EXPECT_EQ(watch.read(), 0.0);
   EXPECT_EQ(watch.readMicro(), 0);
-  EXPECT_EQ(watch.depth(), 0);
-  EXPECT_FALSE(watch.isRunning());
-}
-
-TEST_F(RWMStopwatchTest, RunningReadMeasuresUpToNow) {
-  RWMStopwatch watch;
   watch.start();
-  EXPECT_TRUE(watch.isRunning());
-  EXPECT_EQ(watch.depth(), 1);
-  EXPECT_EQ(watch.read(), 0.0);
-  Advance(kSecond + kSecond / 2);
-  EXPECT_DOUBLE_EQ(watch.read(), 1.5);
-  EXPECT_EQ(watch.readMicro(), 1500000);
   Advance(kSecond);
-  EXPECT_DOUBLE_EQ(watch.read(), 2.5);
-}
-
-TEST_F(RWMStopwatchTest, StoppedReadIsFrozenAtTheFirstStop) {
-  RWMStopwatch watch;
   watch.start();
   Advance(2 * kSecond);
+  EXPECT_DOUBLE_EQ(watch.read(), 2.0) << "from the inner start";
   watch.stop();
-  EXPECT_FALSE(watch.isRunning());
   Advance(5 * kSecond);
-  double first = watch.read();
-  double second = watch.read();
-  EXPECT_EQ(first, second);
-  EXPECT_DOUBLE_EQ(first, 2.0);
-  EXPECT_EQ(watch.readMicro(), 2000000);
-
-  watch.stop();  // already stopped: the stop time must not move
+  watch.stop();  // already stopped: the stop time does not move
   EXPECT_DOUBLE_EQ(watch.read(), 2.0);
-  EXPECT_EQ(watch.depth(), 1);
-}
-
-TEST_F(RWMStopwatchTest, ResetOfAStoppedInnerLevelRunsFromTheOuterStart) {
-  RWMStopwatch watch;
-  watch.start();
-  Advance(kSecond);
-  watch.start();
-  Advance(2 * kSecond);
-  EXPECT_DOUBLE_EQ(watch.read(), 2.0) << "reads from the innermost start";
-  watch.stop();
+  EXPECT_EQ(watch.readMicro(), 2000000);
   watch.reset();
-  EXPECT_EQ(watch.depth(), 1);
-  EXPECT_TRUE(watch.isRunning());
-  Advance(kSecond / 2);
-  EXPECT_DOUBLE_EQ(watch.read(), 3.5);
-}
+  EXPECT_TRUE(watch.isRunning()) << "popping the stopped level runs the outer one";
+  EXPECT_DOUBLE_EQ(watch.read(), 8.0);
 
-TEST_F(RWMStopwatchTest, StartOnAStoppedStopwatchReplacesTheStoppedLevel) {
-  RWMStopwatch watch;
-  watch.start();
-  Advance(kSecond);
   watch.start();
   Advance(kSecond);
   watch.stop();
   Advance(3 * kSecond);
-  watch.start();
+  watch.start();  // replaces the stopped level
   EXPECT_EQ(watch.depth(), 2);
-  EXPECT_TRUE(watch.isRunning());
   Advance(kSecond / 4);
-  EXPECT_DOUBLE_EQ(watch.read(), 0.25) << "measured from the new start";
+  EXPECT_DOUBLE_EQ(watch.read(), 0.25);
   watch.reset();
-  EXPECT_DOUBLE_EQ(watch.read(), 5.25) << "the outer start is untouched";
-}
-
-TEST_F(RWMStopwatchTest, StopAndResetOnAnIdleStopwatchChangeNothing) {
-  RWMStopwatch watch;
-  watch.stop();
-  EXPECT_FALSE(watch.isRunning());
-  EXPECT_EQ(watch.read(), 0.0);
-  watch.reset();
-  EXPECT_EQ(watch.depth(), 0);
-  // No stop was recorded by the idle stop: a start now runs at once.
-  watch.start();
-  EXPECT_TRUE(watch.isRunning());
-  EXPECT_EQ(watch.depth(), 1);
-  Advance(kSecond);
-  EXPECT_DOUBLE_EQ(watch.read(), 1.0);
+  EXPECT_DOUBLE_EQ(watch.read(), 12.25) << "the outer start is untouched";
 }
 
 // Every cell of the state table: from a state reached by `setup`, `action`
@@ -148,11 +94,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Transition{"S", 'T', 1, false}, Transition{"S", 'R', 0, false},
                       Transition{"SS", 'R', 1, true}, Transition{"ST", 'S', 1, true},
                       Transition{"ST", 'T', 1, false}, Transition{"ST", 'R', 0, false},
-                      Transition{"SST", 'S', 2, true}, Transition{"SST", 'R', 1, true}),
+                      Transition{"SST", 'S', 2, true}, Transition{"SST", 'R', 1, true},
+                      Transition{"TR", 'S', 1, true}),
     [](const ::testing::TestParamInfo<Transition>& info) {
-      std::string name = std::string(*info.param.setup ? info.param.setup : "Idle") + "_" +
-                         info.param.action;
-      return name;
+      return std::string(*info.param.setup ? info.param.setup : "Idle") + "_" +
+             info.param.action;
     });
 
 TEST_F(RWMStopwatchTest, CopyOwnsItsOwnTimestamps) {
@@ -169,114 +115,90 @@ TEST_F(RWMStopwatchTest, CopyOwnsItsOwnTimestamps) {
   original.reset();  // frees the original's cells; the copies must not use them
   EXPECT_EQ(copy.depth(), 2);
   EXPECT_FALSE(copy.isRunning());
-  EXPECT_DOUBLE_EQ(copy.read(), 1.0);
   copy.reset();
   EXPECT_DOUBLE_EQ(copy.read(), 2.0);
-  EXPECT_EQ(assigned.depth(), 2);
-  EXPECT_DOUBLE_EQ(assigned.read(), 1.0);
   RWMStopwatch& alias = assigned;
   assigned = alias;  // self-assignment keeps the timestamps
   EXPECT_EQ(assigned.depth(), 2);
   EXPECT_DOUBLE_EQ(assigned.read(), 1.0);
 }
 
-TEST_F(RWMStopwatchTest, ReadMicroTruncatesTowardZero) {
-  RWMStopwatch watch;
-  watch.start();
-  Advance(1999);  // 1.999 microseconds
-  EXPECT_EQ(watch.readMicro(), 1);
-  Advance(1);
-  EXPECT_EQ(watch.readMicro(), 2);
-}
-
-TEST_F(RWMStopwatchTest, ReadingsConvertWithTheCounterFrequency) {
-  NUVOsSetPerformanceFrequency(3);
-  RWMStopwatch watch;
-  watch.start();
-  Advance(1);
-  EXPECT_DOUBLE_EQ(watch.read(), 1.0 / 3.0);
-  EXPECT_EQ(watch.readMicro(), 333333);
-  Advance(6);
-  EXPECT_DOUBLE_EQ(watch.read(), 7.0 / 3.0);
-  EXPECT_EQ(watch.readMicro(), 2333333);
-}
-
-TEST_F(RWMStopwatchTest, ResolutionFollowsTheCounterFrequency) {
+TEST_F(RWMStopwatchTest, ReadingsAndResolutionFollowTheCounterFrequency) {
   struct Case {
-    LONGLONG frequency;
-    int micro;
+    LONGLONG frequency, counts;
+    long long micro;  // readMicro after `counts`, truncated toward zero
+    int resolutionMicro;
   };
-  for (Case c : {Case{1000000000, 0}, Case{3000000, 0}, Case{1000001, 0}, Case{1000000, 1},
-                 Case{999999, 1}, Case{300000, 3}, Case{1, 1000000}}) {
+  for (Case c : {Case{1000000000, 1999, 1, 0}, Case{1000000000, 2000, 2, 0},
+                 Case{3, 7, 2333333, 333333}, Case{1000001, 1, 0, 0},
+                 Case{1000000, 1, 1, 1}, Case{999999, 1, 1, 1}, Case{1, 1, 1000000, 1000000}}) {
     NUVOsSetPerformanceFrequency(c.frequency);
     RWMStopwatch watch;
-    EXPECT_EQ(RWMStopwatch::GetResolutionMicro(), c.micro) << c.frequency;
-    EXPECT_DOUBLE_EQ(RWMStopwatch::GetResolution(), 1.0 / static_cast<double>(c.frequency));
+    watch.start();
+    Advance(c.counts);
+    const double f = static_cast<double>(c.frequency);
+    EXPECT_DOUBLE_EQ(watch.read(), static_cast<double>(c.counts) / f) << c.frequency;
+    EXPECT_EQ(watch.readMicro(), c.micro) << c.frequency;
+    EXPECT_EQ(RWMStopwatch::GetResolutionMicro(), c.resolutionMicro) << c.frequency;
+    EXPECT_DOUBLE_EQ(RWMStopwatch::GetResolution(), 1.0 / f) << c.frequency;
   }
 }
 
-TEST_F(RWMStopwatchTest, ANegativeFrequencyCountsAsNoCounter) {
-  NUVOsSetPerformanceFrequency(-5);
-  RWMStopwatch watch;
-  EXPECT_EQ(RWMStopwatch::GetResolutionMicro(), 1000);
-  EXPECT_DOUBLE_EQ(RWMStopwatch::GetResolution(), 0.001);
-}
-
-class RWMStopwatchFallbackTest : public RWMStopwatchTest {
- protected:
-  void SetUp() override {
-    RWMStopwatchTest::SetUp();
-    NUVOsForcePerformanceCounterFailure(1);
-    NUVOsSetFakeTickCount(1, 0xFFFFFF00u);  // 256 ms before the wrap
-  }
+// Once chosen, the tick-count fallback lasts for the process, so each case
+// runs in a child process; the child reports what went wrong on stderr.
+struct LostCounter {
+  const char* how;
+  void (*lose)();
 };
 
-TEST_F(RWMStopwatchFallbackTest, AWrapBetweenStartAndReadGivesTheTrueDifference) {
-  RWMStopwatch watch;
-  watch.start();
-  NUVOsAdvanceTickCount(0x200);  // 512 ms, through the wrap
-  EXPECT_EQ(GetTickCount(), 0x100u);
-  EXPECT_DOUBLE_EQ(watch.read(), 0.512);
-  EXPECT_EQ(watch.readMicro(), 512000);
-  watch.stop();
-  NUVOsAdvanceTickCount(1000);
-  EXPECT_DOUBLE_EQ(watch.read(), 0.512);
-  EXPECT_EQ(watch.readMicro(), 512000);
+void PrintTo(const LostCounter& lost, std::ostream* out) { *out << lost.how; }
+
+class RWMStopwatchFallback : public RWMStopwatchTest,
+                             public ::testing::WithParamInterface<LostCounter> {};
+
+bool Check(bool ok, const char* what, double got) {
+  if (!ok) std::fprintf(stderr, "%s: got %.9g\n", what, got);
+  return ok;
 }
 
-TEST_F(RWMStopwatchFallbackTest, NestedStartsAcrossTheWrap) {
+bool TickCountStaysChosen(void (*lose)()) {
+  lose();
+  NUVOsSetFakeTickCount(1, 0xFFFFFF00u);  // 256 ms before the wrap
   RWMStopwatch watch;
+  bool ok = Check(RWMStopwatch::GetResolutionMicro() == 1000, "resolution",
+                  RWMStopwatch::GetResolutionMicro());
   watch.start();
   NUVOsAdvanceTickCount(200);
-  watch.start();
-  NUVOsAdvanceTickCount(100);  // the inner start lies 56 ms before the wrap
-  EXPECT_EQ(watch.readMicro(), 100000);
-  watch.reset();
-  EXPECT_EQ(watch.readMicro(), 300000);
-}
-
-TEST_F(RWMStopwatchFallbackTest, EveryConstructionQueriesTheCounterAgain) {
-  { RWMStopwatch onTickCount; }
-  ASSERT_EQ(RWMStopwatch::GetResolutionMicro(), 1000);
-  ASSERT_DOUBLE_EQ(RWMStopwatch::GetResolution(), 0.001);
+  watch.start();  // 56 ms before the wrap
+  // The counter works again: a later construction must not switch back.
   NUVOsForcePerformanceCounterFailure(0);
-  NUVOsSetPerformanceFrequency(500000);
-  RWMStopwatch onCounter;
-  EXPECT_EQ(RWMStopwatch::GetResolutionMicro(), 2);
-  onCounter.start();
-  Advance(250000);
-  EXPECT_DOUBLE_EQ(onCounter.read(), 0.5) << "timestamps come from the counter again";
+  NUVOsSetPerformanceFrequency(0);
+  RWMStopwatch later;
+  ok &= Check(RWMStopwatch::GetResolution() == 0.001, "resolution after a good query",
+              RWMStopwatch::GetResolution());
+  NUVOsAdvanceTickCount(100);  // through the wrap
+  ok &= Check(watch.readMicro() == 100000, "inner level across the wrap",
+              static_cast<double>(watch.readMicro()));
+  watch.stop();
+  NUVOsAdvanceTickCount(1000);
+  watch.reset();
+  ok &= Check(watch.read() == 1.3, "outer level, running again", watch.read());
+  later.start();
+  NUVOsAdvanceTickCount(512);
+  ok &= Check(later.read() == 0.512, "a stopwatch made after the good query", later.read());
+  return ok;
 }
 
-TEST_F(RWMStopwatchTest, RealClockRunsForward) {
-  NUVOsSetFakePerformanceCounter(0, 0);
-  RWMStopwatch watch;
-  watch.start();
-  double first = watch.read();
-  double later = watch.read();
-  EXPECT_GE(first, 0.0);
-  EXPECT_GE(later, first);
-  EXPECT_LT(later, 60.0);
+TEST_P(RWMStopwatchFallback, TickCountStaysChosenAndReadsAcrossItsWrap) {
+  void (*lose)() = GetParam().lose;
+  EXPECT_EXIT(std::exit(TickCountStaysChosen(lose) ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, RWMStopwatchFallback,
+    ::testing::Values(LostCounter{"QueryFails", [] { NUVOsForcePerformanceCounterFailure(1); }},
+                      LostCounter{"NegativeFrequency",
+                                  [] { NUVOsSetPerformanceFrequency(-5); }}),
+    [](const ::testing::TestParamInfo<LostCounter>& info) { return info.param.how; });
 
 }  // namespace
