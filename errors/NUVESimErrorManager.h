@@ -12,7 +12,9 @@
 // closes (errors not reported yet are dropped); when a 3D window of the
 // editor becomes active again, the saved errors come back before those
 // collected meanwhile and are displayed in a dialog minimized or restored
-// as the closed one was. When its editor closes, it removes itself from the
+// as the closed one was. A saved error that is not a simulation error
+// (another module reported it to the dialog) comes back behind a simulation
+// error that holds it and reads as it does. When its editor closes, it removes itself from the
 // registry.
 //
 // Internal to the library (not exported). Threading: user-interface thread
