@@ -13,7 +13,6 @@
 #include "NUVISimErrorManager.h"
 #include "NUVMsgCatalog.h"
 #include "NUVSimErrorDataCustom.h"
-#include "NUVSimErrorsModule.h"
 #include "NUVSimRaiseError.h"
 #include "NUVSimWindowServices.h"
 #include "NUVSimulationError.h"
@@ -57,7 +56,9 @@ NUV_IMPLEMENT_CLASS_EXT(TIENUVISimErrorManagerNUVESimErrorManager,
                         NUVISimErrorManager::MetaObject(), "NUVNull", VELLORAN_LIBRARY_NAME,
                         NUVMetaClass::Tie, NUVESimErrorManager::MetaObject())
 
-NUVBaseUnknown* CreateTIENUVISimErrorManagerNUVESimErrorManager(NUVBaseUnknown* implementation) {
+// Finds or builds the TIE exposing NUVISimErrorManager on a manager.
+static NUVBaseUnknown* CreateTIENUVISimErrorManagerNUVESimErrorManager(
+    NUVBaseUnknown* implementation) {
   return NUVTieFindOrCreate<TIENUVISimErrorManagerNUVESimErrorManager>(implementation);
 }
 
@@ -91,11 +92,11 @@ class SavedPlainError : public NUVSimulationError {
 
 }  // namespace
 
-void NUVESimErrorManagerReadSettings() {
+void NUVESimErrorManager::ReadErrorWindowSetting() {
   g_NoErrorWindow = NUVGetEnvValue("PLM_SIM_NO_ERROR_WND") == 0 ? 1 : 0;
 }
 
-void NUVESimErrorManagerRegister() {
+void NUVESimErrorManager::Register() {
   NUVDictionary::RegisterMetaClass(VELLORAN_LIBRARY_NAME, "NUVESimErrorManager",
                                    &NUVESimErrorManager::MetaObject);
   NUVDictionary::RegisterMetaClass(VELLORAN_LIBRARY_NAME,

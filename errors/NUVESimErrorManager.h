@@ -63,6 +63,13 @@ class NUVESimErrorManager : public NUVBaseUnknown {
                          void* clientData, int callbackId);
 
  private:
+  // Run once when the library loads: reads "PLM_SIM_NO_ERROR_WND" (defined:
+  // no dialog is ever built), and registers the meta class, the TIE and the
+  // creation function "NUVSimErrorManager" with the component dictionary.
+  friend void VelloranErrorsLoad();
+  static void ReadErrorWindowSetting();
+  static void Register();
+
   void ReleaseHandler();
 
   NUVListPtrNUVSimulationError _Errors;  // one reference each
