@@ -60,7 +60,6 @@ class ErrorsFixture : public ::testing::Test {
     PLMGetSimErrorManager::Get(manager, first, second);
     return manager;
   }
-
   static DialogHandle Dialog(const NUVISimErrorManager_var& manager) {
     NUVEzrErrorHandler* raw = nullptr;
     manager->GetErrorHandler(raw);
@@ -68,19 +67,15 @@ class ErrorsFixture : public ::testing::Test {
     dialog.Attach(raw);
     return dialog;
   }
-
   // The dialog's rows, without keeping references.
   static std::vector<NUVError*> Rows(NUVEzrErrorHandler* dialog) {
     NUVListPtrNUVError reported;
     dialog->GetReportedErrors(reported);
     std::vector<NUVError*> rows;
-    for (int i = 1; i <= reported.Size(); ++i) {
-      rows.push_back(reported[i]);
-      reported[i]->Release();
-    }
+    for (int i = 1; i <= reported.Size(); ++i) rows.push_back(reported[i]);
+    for (NUVError* row : rows) row->Release();
     return rows;
   }
-
   // Adds a counting error and gives up the creation reference.
   static CountingSimulationError* Add(const NUVISimErrorManager_var& manager, const char* key) {
     auto* error = new CountingSimulationError(key);

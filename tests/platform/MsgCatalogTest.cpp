@@ -1,5 +1,5 @@
-// Message catalogs: the shipped catalogs, the file format, parameters,
-// search order, caching and bad names.
+// Message catalogs: shipped keys, file format, parameters, search order,
+// caching and bad names.
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -139,28 +139,21 @@ TEST(MsgCatalog, AddedFoldersComeFirstAndCatalogsAreReadOnce) {
 // The library's own keys are found with the variable, without it (beside the
 // library) and with it pointing elsewhere.
 TEST(MsgCatalog, ShippedCatalogsHoldTheLibrarysKeysWhereverTheVariablePoints) {
-  const char* former = getenv("VELLORAN_RESOURCES");
-  std::string saved = former ? former : "";
-  for (const char* variable : {former, static_cast<const char*>(nullptr), "/nonexistent/v"}) {
-    if (variable) {
-      setenv("VELLORAN_RESOURCES", variable == former ? saved.c_str() : variable, 1);
-    } else {
-      unsetenv("VELLORAN_RESOURCES");
-    }
+  const std::string former = getenv("VELLORAN_RESOURCES") ? getenv("VELLORAN_RESOURCES") : "";
+  for (const char* variable : {former.c_str(), "", "/nonexistent/v"}) {
+    setenv("VELLORAN_RESOURCES", variable, 1);
+    if (!*variable) unsetenv("VELLORAN_RESOURCES");
     NUVMsgCatalog::Reload();
-    for (const char* key : {"Title", "LinkToModel"}) {
+    for (const char* key : {"NUVSimErrorPanel/Title", "NUVSimErrorPanel/LinkToModel",
+                            "VelloranAgentError/ERR_0001"}) {
+      std::string name(key);
+      size_t slash = name.find('/');
       long rc = 0;
-      EXPECT_NE(Build("NUVSimErrorPanel", key, "", &rc), "") << key;
-      EXPECT_EQ(rc, S_OK) << key;
+      EXPECT_NE(Build(name.substr(0, slash).c_str(), key + slash + 1, "", &rc), "") << key;
+      EXPECT_EQ(rc, S_OK) << key << " with '" << variable << "'";
     }
-    long rc = 0;
-    EXPECT_NE(Build("VelloranAgentError", "ERR_0001", "", &rc), "");
-    EXPECT_EQ(rc, S_OK);
   }
-  if (former) {
-    setenv("VELLORAN_RESOURCES", saved.c_str(), 1);
-  } else {
-    unsetenv("VELLORAN_RESOURCES");
-  }
+  setenv("VELLORAN_RESOURCES", former.c_str(), 1);
+  if (former.empty()) unsetenv("VELLORAN_RESOURCES");
   NUVMsgCatalog::Reload();
 }
