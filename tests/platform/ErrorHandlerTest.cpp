@@ -73,24 +73,13 @@ TEST_F(ErrorHandler, DataCopiesShareTheCustomDataWithAReferenceEach) {
     NUVEzrErrorHandlerData copy(data);
     NUVEzrErrorHandlerData assigned("Other", "Other");
     assigned = copy;
-    EXPECT_EQ(columns->GetRefCount(), 4u);
     auto* dialog = new NUVEzrErrorHandler(assigned);
-    EXPECT_EQ(columns->GetRefCount(), 5u) << "the dialog holds its own reference";
+    EXPECT_EQ(columns->GetRefCount(), 5u) << "ours, three data's and the dialog's";
     dialog->SetCustomData(nullptr);
     EXPECT_EQ(columns->GetRefCount(), 4u);
     dialog->Release();
   }
   EXPECT_EQ(columns->GetRefCount(), 1u) << "every copy gave its reference back";
-  NUVString id("untouched");
-  NUVUnicodeString text("untouched");
-  int width = -1;
-  unsigned char shown = 9;
-  auto* base = new NUVEzrErrorHandlerCustomData;  // no column, the message as text
-  EXPECT_EQ(base->GetColumnDescription(1, id, text, width, shown), E_FAIL);
-  EXPECT_EQ(base->GetText(nullptr, text), E_FAIL);
-  EXPECT_EQ(text, NUVUnicodeString("untouched"));
-  EXPECT_EQ(width, -1);
-  base->Release();
   columns->Release();
 }
 
