@@ -28,73 +28,45 @@ class RWMStopwatchTest : public ::testing::Test {
   static void Advance(LONGLONG counts) { NUVOsAdvancePerformanceCounter(counts); }
 };
 
-TEST_F(RWMStopwatchTest, ReadsMeasureFromTheInnermostStartUpToNowOrTheStop) {
-  RWMStopwatch watch;
-  EXPECT_EQ(watch.read(), 0.0);
-  EXPECT_EQ(watch.readMicro(), 0);
-  watch.start();
-  Advance(kSecond);
-  watch.start();
-  Advance(2 * kSecond);
-  EXPECT_DOUBLE_EQ(watch.read(), 2.0) << "from the inner start";
-  watch.stop();
-  Advance(5 * kSecond);
-  watch.stop();  // already stopped: the stop time does not move
-  EXPECT_DOUBLE_EQ(watch.read(), 2.0);
-  EXPECT_EQ(watch.readMicro(), 2000000);
-  watch.reset();
-  EXPECT_TRUE(watch.isRunning()) << "popping the stopped level runs the outer one";
-  EXPECT_DOUBLE_EQ(watch.read(), 8.0);
-
-  watch.start();
-  Advance(kSecond);
-  watch.stop();
-  Advance(3 * kSecond);
-  watch.start();  // replaces the stopped level
-  EXPECT_EQ(watch.depth(), 2);
-  Advance(kSecond / 4);
-  EXPECT_DOUBLE_EQ(watch.read(), 0.25);
-  watch.reset();
-  EXPECT_DOUBLE_EQ(watch.read(), 12.25) << "the outer start is untouched";
-}
-
-// Every cell of the state table: from a state reached by `setup`, `action`
-// leads to `depth` levels and the given running flag.
+// Every cell of the state table: from the state reached by `setup`, `action`
+// leads to `depth` levels, the running flag and the reading, one second
+// passing after each step.
 struct Transition {
-  const char* setup;  // S = start, T = stop
-  char action;        // S = start, T = stop, R = reset
+  const char* setup;  // S = start, T = stop, R = reset
+  char action;
   int depth;
   bool running;
+  double seconds;
 };
 
 class RWMStopwatchStateTable : public RWMStopwatchTest,
                                public ::testing::WithParamInterface<Transition> {};
 
-TEST_P(RWMStopwatchStateTable, ActionLeadsToTheExpectedState) {
+TEST_P(RWMStopwatchStateTable, ActionLeadsToTheExpectedStateAndReading) {
   const Transition& row = GetParam();
   RWMStopwatch watch;
-  auto apply = [&watch](char op) {
+  EXPECT_EQ(watch.read(), 0.0);
+  for (char op : std::string(row.setup) + row.action) {
     if (op == 'S') watch.start();
     if (op == 'T') watch.stop();
     if (op == 'R') watch.reset();
     Advance(kSecond);
-  };
-  for (const char* op = row.setup; *op; ++op) apply(*op);
-  apply(row.action);
+  }
   EXPECT_EQ(watch.depth(), row.depth);
   EXPECT_EQ(watch.isRunning(), row.running);
-  EXPECT_EQ(watch.read() == 0.0, row.depth == 0);
+  EXPECT_DOUBLE_EQ(watch.read(), row.seconds);
+  EXPECT_EQ(watch.readMicro(), static_cast<long long>(row.seconds * 1e6));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AllStates, RWMStopwatchStateTable,
-    ::testing::Values(Transition{"", 'S', 1, true}, Transition{"", 'T', 0, false},
-                      Transition{"", 'R', 0, false}, Transition{"S", 'S', 2, true},
-                      Transition{"S", 'T', 1, false}, Transition{"S", 'R', 0, false},
-                      Transition{"SS", 'R', 1, true}, Transition{"ST", 'S', 1, true},
-                      Transition{"ST", 'T', 1, false}, Transition{"ST", 'R', 0, false},
-                      Transition{"SST", 'S', 2, true}, Transition{"SST", 'R', 1, true},
-                      Transition{"TR", 'S', 1, true}),
+    ::testing::Values(Transition{"", 'S', 1, true, 1}, Transition{"", 'T', 0, false, 0},
+                      Transition{"", 'R', 0, false, 0}, Transition{"S", 'S', 2, true, 1},
+                      Transition{"S", 'T', 1, false, 1}, Transition{"S", 'R', 0, false, 0},
+                      Transition{"SS", 'R', 1, true, 3}, Transition{"ST", 'S', 1, true, 1},
+                      Transition{"ST", 'T', 1, false, 1}, Transition{"ST", 'R', 0, false, 0},
+                      Transition{"SST", 'S', 2, true, 1}, Transition{"SST", 'R', 1, true, 4},
+                      Transition{"SSTS", 'R', 1, true, 5}, Transition{"TR", 'S', 1, true, 1}),
     [](const ::testing::TestParamInfo<Transition>& info) {
       return std::string(*info.param.setup ? info.param.setup : "Idle") + "_" +
              info.param.action;
