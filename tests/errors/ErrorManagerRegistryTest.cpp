@@ -7,7 +7,6 @@
 #include "NUVBaseUnknown_WR.h"
 #include "NUVCallbackManager.h"
 #include "NUVDictionary.h"
-#include "NUVFrmLayout.h"
 
 namespace {
 
@@ -30,9 +29,8 @@ class ErrorManagerRegistry : public ErrorsFixture {
 
 class Context : public NUVBaseUnknown {};
 
-// A row applies operations on the current editor's context, then checks its
-// entry and what each Get gave: "-" for null, else a letter per distinct
-// manager in order of appearance.
+// Operations on the current editor's context, then its entry and what each
+// Get gave: "-" for null, else a letter per distinct manager.
 struct Steps {
   const char* ops;  // G/g Get with/without creation, R/r SetRetain(1/0),
                     // E/e SetEnable(1/0), X Remove
@@ -98,14 +96,13 @@ TEST_F(ErrorManagerRegistry, ContextsAreComparedByIdentityAndANullFirstIsTheCurr
   Track(_Scene.Editor(), refinement);
   NUVISimErrorManager_var a = Manager(_Scene.Editor());
   NUVISimErrorManager_var refined = Manager(_Scene.Editor(), refinement);
-  ASSERT_TRUE(a);
+  refinement->Release();
   EXPECT_EQ(Manager().get(), a.get()) << "a null first context is the current editor";
   EXPECT_NE(a.get(), refined.get()) << "another second context has its own manager";
   EXPECT_EQ(Manager(nullptr, refinement).get(), refined.get());
   NUVFrmEditor* other = _Scene.AddEditor();
   Track(other, nullptr);
   EXPECT_NE(Manager(other).get(), a.get()) << "another editor has its own manager";
-  refinement->Release();
 
   // No context at all: nothing happens and the out handle stays as it was.
   const int entries = PLMGetSimErrorManager::GetNumberOfEntries();
@@ -114,9 +111,9 @@ TEST_F(ErrorManagerRegistry, ContextsAreComparedByIdentityAndANullFirstIsTheCurr
   EXPECT_EQ(PLMGetSimErrorManager::Get(out, nullptr, nullptr), S_OK);
   EXPECT_EQ(PLMGetSimErrorManager::Get(out, 0, nullptr, nullptr), S_OK);
   EXPECT_EQ(out.get(), a.get());
-  EXPECT_EQ(PLMGetSimErrorManager::SetRetain(1, nullptr, nullptr), S_OK);
-  EXPECT_EQ(PLMGetSimErrorManager::SetEnable(0, nullptr, nullptr), S_OK);
-  EXPECT_EQ(PLMGetSimErrorManager::Remove(nullptr, nullptr), S_OK);
+  PLMGetSimErrorManager::SetRetain(1, nullptr, nullptr);
+  PLMGetSimErrorManager::SetEnable(0, nullptr, nullptr);
+  PLMGetSimErrorManager::Remove(nullptr, nullptr);
   NUVFrmEditor::SetCurrentEditor(_Scene.Editor());
   EXPECT_EQ(PLMGetSimErrorManager::GetNumberOfEntries(), entries);
   EXPECT_EQ(StateOf(_Scene.Editor()), "01M");
@@ -126,43 +123,35 @@ TEST_F(ErrorManagerRegistry, RemovedManagerIsDisconnectedAndItsReferencesGiven) 
   auto* second = new Context;
   NUVFrmEditor* editor = _Scene.Editor();
   Track(editor, second);
-  const int callbacksBefore = LayoutCallbacks();
-  const unsigned long editorRefs = editor->GetRefCount();
-  const unsigned long secondRefs = second->GetRefCount();
+  const int callbacks = LayoutCallbacks();
+  const unsigned long editorRefs = editor->GetRefCount(), secondRefs = second->GetRefCount();
   NUVISimErrorManager_var manager = Manager(editor, second);
-  EXPECT_EQ(LayoutCallbacks(), callbacksBefore + 2) << "editor closing and window activation";
+  EXPECT_EQ(LayoutCallbacks(), callbacks + 2) << "editor closing and window activation";
   EXPECT_EQ(second->GetRefCount(), secondRefs + 1);
   EXPECT_EQ(editor->GetRefCount(), editorRefs + 1);
   EXPECT_EQ(manager->GetImpl()->GetRefCount(), 2u) << "the registry's and ours";
-  // Querying the object finds the same TIE, not the object itself.
-  NUVISimErrorManager_var again(manager->GetImpl());
-  EXPECT_EQ(again.get(), manager.get());
-  again = nullptr;
+  EXPECT_EQ(NUVISimErrorManager_var(manager->GetImpl()).get(), manager.get())
+      << "querying the object finds the same TIE, not the object itself";
+
+  // An unknown manager or none: nothing happens.
+  void* raw = nullptr;
+  ASSERT_EQ(NUVInstantiateComponent("NUVSimErrorManager", IID_NUVISimErrorManager, &raw), S_OK);
+  NUVISimErrorManager_var stray, none;
+  stray.Attach(static_cast<NUVISimErrorManager*>(static_cast<NUVBaseUnknown*>(raw)));
+  EXPECT_EQ(PLMGetSimErrorManager::RemoveManager(stray), S_OK);
+  EXPECT_EQ(PLMGetSimErrorManager::RemoveManager(none), S_OK);
+  EXPECT_EQ(StateOf(editor, second), "01M");
 
   NUVBaseUnknown_WR weak(manager->GetImpl());
-  EXPECT_EQ(PLMGetSimErrorManager::Remove(editor, second), S_OK);
-  EXPECT_EQ(StateOf(editor, second), "-");
-  EXPECT_EQ(LayoutCallbacks(), callbacksBefore) << "the removed manager no longer listens";
+  PLMGetSimErrorManager::SetRetain(1, editor, second);
+  EXPECT_EQ(PLMGetSimErrorManager::RemoveManager(manager), S_OK);
+  EXPECT_EQ(StateOf(editor, second), "-") << "the flags go with the manager's entry";
+  EXPECT_EQ(LayoutCallbacks(), callbacks) << "the removed manager no longer listens";
   EXPECT_EQ(second->GetRefCount(), secondRefs);
   EXPECT_EQ(editor->GetRefCount(), editorRefs);
   manager = nullptr;
   EXPECT_FALSE(weak.IsAlive()) << "the registry gave its reference back";
   second->Release();
-}
-
-TEST_F(ErrorManagerRegistry, RemoveManagerOfAnUnknownManagerChangesNothing) {
-  NUVISimErrorManager_var registered = Manager();
-  void* raw = nullptr;
-  ASSERT_EQ(NUVInstantiateComponent("NUVSimErrorManager", IID_NUVISimErrorManager, &raw), S_OK);
-  NUVISimErrorManager_var stray;
-  stray.Attach(static_cast<NUVISimErrorManager*>(static_cast<NUVBaseUnknown*>(raw)));
-  NUVISimErrorManager_var none;
-  EXPECT_EQ(PLMGetSimErrorManager::RemoveManager(stray), S_OK);
-  EXPECT_EQ(PLMGetSimErrorManager::RemoveManager(none), S_OK);
-  EXPECT_EQ(Manager().get(), registered.get());
-  PLMGetSimErrorManager::SetRetain(1, nullptr, nullptr);
-  EXPECT_EQ(PLMGetSimErrorManager::RemoveManager(registered), S_OK);
-  EXPECT_EQ(StateOf(_Scene.Editor()), "-") << "the flags go with the manager's entry";
 }
 
 TEST_F(ErrorManagerRegistry, FailedCreationLeavesOutNullAndRegistryUnchanged) {

@@ -13,6 +13,7 @@
 #include "CountingErrors.h"
 #include "FrameTestScene.h"
 #include "NUVFrmEditor.h"
+#include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
 #include "NUVEzrErrorHandler.h"
 #include "NUVISimErrorManager.h"

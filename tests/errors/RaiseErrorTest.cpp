@@ -1,6 +1,8 @@
-// Raising, displaying and clearing simulation errors through the façade.
+// Raising, displaying and clearing simulation errors through the façade, and
+// the no-error-window flag.
 #include "ErrorsFixture.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "NUVSimRaiseError.h"
@@ -31,6 +33,8 @@ class RaiseError : public ErrorsFixture {
     EXPECT_EQ(NUVSimRaiseError::RaiseSimulationError(key, "TestCatalog", type), S_OK);
   }
 };
+
+class ErrorWindowFlag : public RaiseError {};
 
 }  // namespace
 
@@ -130,5 +134,33 @@ TEST_F(RaiseError, LatenessErrorAdvisesWhatHelpsAndShowsItsObject) {
   for (const char* useless : {"interval", "between redraws"}) {
     EXPECT_EQ(printed.find(useless), std::string::npos) << useless << " in " << printed;
   }
+  EXPECT_NE(printed.find("\n       To catch up"), std::string::npos) << "further lines indented";
   EXPECT_NE(printed.find("\n       Object: Conveyor.3\n"), std::string::npos) << printed;
+}
+
+// "PLM_SIM_NO_ERROR_WND" is read once when the library loads. The suite runs
+// once without it and once more, filtered to this test, with it defined.
+TEST_F(ErrorWindowFlag, DecidesWhetherAnyDialogIsBuilt) {
+  const bool noWindow = std::getenv("PLM_SIM_NO_ERROR_WND") != nullptr;
+  const int dialogs = NUVEzrErrorHandler::GetNumberOfOpenDialogs();
+  NUVFrmWindow* threeD = _Scene.Add3DWindow();
+  _Scene.Layout()->SetCurrentWindow(threeD);
+  Raise("A");
+  EXPECT_EQ(ErrorCount(), 1) << "errors are collected either way";
+  EXPECT_EQ(NUVSimRaiseError::DisplaySimulationErrors(), noWindow ? E_FAIL : S_OK);
+  auto* sentinel = reinterpret_cast<NUVEzrErrorHandler*>(0x1);
+  NUVEzrErrorHandler* handler = sentinel;
+  EXPECT_EQ(Manager()->GetErrorHandler(handler), S_OK);
+  _Scene.Layout()->SetCurrentWindow(_Scene.Add2DWindow());
+  _Scene.Layout()->SetCurrentWindow(threeD);
+  if (noWindow) {
+    EXPECT_EQ(handler, sentinel) << "the out argument is left untouched";
+    EXPECT_EQ(NUVEzrErrorHandler::GetNumberOfOpenDialogs(), dialogs)
+        << "no dialog is ever built, window switches included";
+  } else {
+    ASSERT_NE(handler, sentinel);
+    EXPECT_EQ(handler->GetNumberOfReportedErrors(), 1);
+    handler->Release();
+    EXPECT_EQ(NUVEzrErrorHandler::GetNumberOfOpenDialogs(), dialogs + 1);
+  }
 }

@@ -103,27 +103,6 @@ TEST(MsgCatalog, FileFormat) {
   }
 }
 
-TEST(MsgCatalog, ParametersReplacePlaceholders) {
-  CatalogFolder folder;
-  folder.Write("Params.catalog", "Late = \"step {1} took {2} ms ({1}); {3} {0} {x} {\"\n");
-  NUVUnicodeString parameters[] = {NUVUnicodeString("12"), NUVUnicodeString("{2}")};
-  EXPECT_EQ(Build("Params", "Late", "", nullptr, 2, parameters),
-            "step 12 took {2} ms (12); {3} {0} {x} {")
-      << "a parameter's own text is not scanned again; unmatched placeholders stay";
-  EXPECT_EQ(Build("Params", "Late", "", nullptr, 0, nullptr),
-            "step {1} took {2} ms ({1}); {3} {0} {x} {");
-  EXPECT_EQ(Build("Params", "Missing", "default {1}", nullptr, 1, parameters), "default 12")
-      << "the default text takes the parameters too";
-}
-
-TEST(MsgCatalog, AddedFoldersComeFirstAndTheFirstFileFoundIsTheWholeCatalog) {
-  CatalogFolder folder;
-  folder.Write("NUVSimErrorPanel.catalog", "Title = \"Overridden\"\n");
-  NUVMsgCatalog::Reload();
-  EXPECT_EQ(Build("NUVSimErrorPanel", "Title"), "Overridden");
-  EXPECT_EQ(Build("NUVSimErrorPanel", "LinkToModel"), "default");
-}
-
 // The library's own keys are found with the variable, without it (beside the
 // library) and with it pointing elsewhere.
 TEST(MsgCatalog, ShippedCatalogsHoldTheLibrarysKeysWhereverTheVariablePoints) {
