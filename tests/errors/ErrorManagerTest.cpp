@@ -55,23 +55,19 @@ TEST_F(ErrorManager, ErrorListHandsOutReferences) {
   EXPECT_EQ(Count(manager), 0);
 }
 
-TEST_F(ErrorManager, DialogStartsMinimizedAndIsRebuiltInTheStateItHad) {
+TEST_F(ErrorManager, DialogIsKeptUntilItsDataIsDroppedThenRebuiltInTheStateItHad) {
   NUVISimErrorManager_var manager = Manager();
-  DialogHandle first = Dialog(manager);
-  ASSERT_TRUE(first);
-  EXPECT_TRUE(first->IsDialogMinimized()) << "a first dialog starts minimized";
-  EXPECT_NE(dynamic_cast<NUVSimErrorDataCustom*>(first->GetCustomData()), nullptr);
-  EXPECT_EQ(Dialog(manager).get(), first.get()) << "the same dialog while it is kept";
-  first = nullptr;
   for (bool restore : {false, true}) {
     DialogHandle before = Dialog(manager);
+    ASSERT_TRUE(before);
+    EXPECT_EQ(Dialog(manager).get(), before.get()) << "the same dialog while it is kept";
     if (restore) before->RestoreDialog();
     manager->ClearErrors(0);
     DialogHandle after = Dialog(manager);
-    ASSERT_TRUE(after);
     EXPECT_NE(after.get(), before.get()) << "rebuilt";
     EXPECT_EQ(after->IsDialogMinimized(), restore ? 0 : 1) << "in the old one's state";
     EXPECT_EQ(before->GetRefCount(), 1u) << "the manager let the old dialog go";
+    EXPECT_NE(dynamic_cast<NUVSimErrorDataCustom*>(after->GetCustomData()), nullptr);
   }
 }
 
@@ -79,17 +75,14 @@ TEST_F(ErrorManager, DialogStartsMinimizedAndIsRebuiltInTheStateItHad) {
 // the column refuses or leaves as it was.
 TEST_F(ErrorManager, LinkToModelColumnRefusesBadInputAndKeepsTheTextWithoutAlias) {
   auto* columns = new NUVSimErrorDataCustom;
-  NUVString id("untouched");
+  NUVString id;
   NUVUnicodeString text("before");
   int width = -1;
   unsigned char shown = 0;
-  EXPECT_EQ(columns->GetColumnDescription(0, id, text, width, shown), E_FAIL);
   EXPECT_EQ(columns->GetColumnDescription(2, id, text, width, shown), E_FAIL);
   EXPECT_EQ(width, -1);
   auto* withoutAlias = new CountingSimulationError("K");
-  auto* context = new NUVFrmEditor;
-  withoutAlias->SetModelObject(NUVBaseUnknown_var(context));
-  context->Release();
+  withoutAlias->SetModelObject(NUVBaseUnknown_var(_Scene.Editor()));
   EXPECT_EQ(columns->GetColumnText("Other", withoutAlias, text), E_FAIL);
   EXPECT_EQ(columns->GetColumnText("LinkToModel", nullptr, text), E_FAIL);
   for (NUVError* error : {static_cast<NUVError*>(withoutAlias),
