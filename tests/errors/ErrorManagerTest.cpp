@@ -14,11 +14,6 @@ class ErrorManager : public ErrorsFixture {
   static int LayoutCallbacks(const char* event) {
     return NUVFrmLayout::GetCurrentLayout()->GetCallbackManager()->CountCallbacks(event);
   }
-  static int Count(const NUVISimErrorManager_var& manager) {
-    int count = -1;
-    manager->GetNumberOfErrors(count);
-    return count;
-  }
 };
 
 }  // namespace

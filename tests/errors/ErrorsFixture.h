@@ -12,10 +12,10 @@
 
 #include "CountingErrors.h"
 #include "FrameTestScene.h"
+#include "NUVEzrErrorHandler.h"
 #include "NUVFrmEditor.h"
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
-#include "NUVEzrErrorHandler.h"
 #include "NUVISimErrorManager.h"
 #include "NUVSimGlobalAccessToProbesOptions.h"
 #include "PLMGetSimErrorManager.h"
@@ -31,30 +31,23 @@ class ErrorsFixture : public ::testing::Test {
     _DialogsBefore = NUVEzrErrorHandler::GetNumberOfOpenDialogs();
     Track(_Scene.Editor(), nullptr);
   }
-
   void TearDown() override {
     for (auto& context : _Contexts) Forget(context.first, context.second);
-    _Contexts.clear();
     NUVSimGlobalAccessToProbesOptions::ResetToDefaults();
-    EXPECT_EQ(PLMGetSimErrorManager::GetNumberOfEntries(), _EntriesBefore)
-        << "the test left entries in the registry";
+    EXPECT_EQ(PLMGetSimErrorManager::GetNumberOfEntries(), _EntriesBefore) << "entries left";
     EXPECT_EQ(CountingSimulationError::Live(), 0) << "an error was leaked";
-    EXPECT_EQ(NUVEzrErrorHandler::GetNumberOfOpenDialogs(), _DialogsBefore)
-        << "a dialog stayed open";
+    EXPECT_EQ(NUVEzrErrorHandler::GetNumberOfOpenDialogs(), _DialogsBefore) << "a dialog open";
   }
-
   // A context whose entry TearDown forgets.
   void Track(NUVBaseUnknown* first, NUVBaseUnknown* second) {
     _Contexts.emplace_back(NUVBaseUnknown_var(first), NUVBaseUnknown_var(second));
   }
-
   // Brings any entry state back to no entry.
   static void Forget(const NUVBaseUnknown_var& first, const NUVBaseUnknown_var& second) {
     PLMGetSimErrorManager::SetRetain(0, first, second);
     PLMGetSimErrorManager::SetEnable(1, first, second);
     PLMGetSimErrorManager::Remove(first, second);
   }
-
   static NUVISimErrorManager_var Manager(NUVBaseUnknown* first = nullptr,
                                          NUVBaseUnknown* second = nullptr) {
     NUVISimErrorManager_var manager;
@@ -83,6 +76,11 @@ class ErrorsFixture : public ::testing::Test {
     manager->AddError(error);
     error->Release();
     return error;
+  }
+  static int Count(const NUVISimErrorManager_var& manager) {
+    int count = -1;
+    manager->GetNumberOfErrors(count);
+    return count;
   }
 
   FrameTestScene _Scene;

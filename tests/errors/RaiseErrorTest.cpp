@@ -11,12 +11,10 @@ namespace {
 
 class RaiseError : public ErrorsFixture {
  protected:
-  static int ErrorCount() {
+  static int ErrorCount() {  // without creating a manager
     NUVISimErrorManager_var manager;
     PLMGetSimErrorManager::Get(manager, 0, nullptr, nullptr);
-    int count = 0;
-    if (manager) manager->GetNumberOfErrors(count);
-    return count;
+    return manager ? Count(manager) : 0;
   }
   static NUVSimulationError* ErrorAt(int position) {
     NUVSimulationError* error = nullptr;
