@@ -52,17 +52,12 @@ TEST_P(RegistryEntryStates, OperationsLeadToTheEntryState) {
     switch (*op) {
       case 'G': case 'g':
         EXPECT_EQ(PLMGetSimErrorManager::Get(out, *op == 'G', nullptr, nullptr), S_OK);
-        if (!out) {
-          gets += '-';
-          break;
-        }
-        for (size_t i = 0; i <= seen.size(); ++i) {
+        if (out) {
+          size_t i = 0;
+          while (i < seen.size() && seen[i].get() != out.get()) ++i;
           if (i == seen.size()) seen.push_back(out);
-          if (seen[i].get() == out.get()) {
-            gets += static_cast<char>('a' + i);
-            break;
-          }
         }
+        gets += out ? static_cast<char>('a' + (seen.size() - 1)) : '-';
         break;
       case 'R': case 'r': PLMGetSimErrorManager::SetRetain(*op == 'R', nullptr, nullptr); break;
       case 'E': case 'e': PLMGetSimErrorManager::SetEnable(*op == 'E', nullptr, nullptr); break;
@@ -159,25 +154,21 @@ TEST_F(ErrorManagerRegistry, FailedCreationLeavesOutNullAndRegistryUnchanged) {
     static NUVBaseUnknown* Nothing() { return nullptr; }
     static NUVBaseUnknown* WithoutInterface() { return new Context; }
   };
-  struct Case {
-    NUVBaseUnknown* (*create)();
-    long status;
-    bool retained;
-  };
   NUVFrmEditor* other = _Scene.AddEditor();
   Track(other, nullptr);
-  for (Case c : {Case{&Failing::Nothing, E_FAIL, false},
-                 Case{&Failing::WithoutInterface, E_NOINTERFACE, false},
-                 Case{&Failing::Nothing, E_FAIL, true}}) {
-    PLMGetSimErrorManager::SetRetain(c.retained, nullptr, nullptr);
-    const std::string before = StateOf(_Scene.Editor());
-    NUVISimErrorManager_var out = Manager(other);
+  NUVISimErrorManager_var ofOther = Manager(other);
+  PLMGetSimErrorManager::SetRetain(1, nullptr, nullptr);  // an entry without manager
+  const int entries = PLMGetSimErrorManager::GetNumberOfEntries();
+  for (auto create : {&Failing::Nothing, &Failing::WithoutInterface}) {
+    NUVISimErrorManager_var out = ofOther;  // set to null by the failure
     // A later registration under the same name wins until it is taken away.
-    NUVFillDictionary::RegisterFunctionCreation("NUVSimErrorManager", c.create, "ErrorTests");
-    EXPECT_EQ(PLMGetSimErrorManager::Get(out, nullptr, nullptr), c.status);
+    NUVFillDictionary::RegisterFunctionCreation("NUVSimErrorManager", create, "ErrorTests");
+    EXPECT_EQ(PLMGetSimErrorManager::Get(out, nullptr, nullptr),
+              create == &Failing::Nothing ? E_FAIL : E_NOINTERFACE);
     NUVDictionary::UnregisterLibrary("ErrorTests");
     EXPECT_FALSE(out);
-    EXPECT_EQ(StateOf(_Scene.Editor()), before);
+    EXPECT_EQ(StateOf(_Scene.Editor()), "11") << "the entry got no manager";
+    EXPECT_EQ(PLMGetSimErrorManager::GetNumberOfEntries(), entries) << "and no entry was added";
   }
   EXPECT_TRUE(Manager()) << "with the creation function back, the manager is created";
 }
