@@ -75,18 +75,16 @@ TEST_F(ErrorManager, LinkToModelColumnRefusesBadInputAndKeepsTheTextWithoutAlias
   int width = -1;
   unsigned char shown = 0;
   EXPECT_EQ(columns->GetColumnDescription(2, id, text, width, shown), E_FAIL);
-  EXPECT_EQ(width, -1);
-  auto* withoutAlias = new CountingSimulationError("K");
-  withoutAlias->SetModelObject(NUVBaseUnknown_var(_Scene.Editor()));
-  EXPECT_EQ(columns->GetColumnText("Other", withoutAlias, text), E_FAIL);
   EXPECT_EQ(columns->GetColumnText("LinkToModel", nullptr, text), E_FAIL);
-  for (NUVError* error : {static_cast<NUVError*>(withoutAlias),
-                          static_cast<NUVError*>(new CountingSimulationError("K")),
-                          new NUVError("K", "C")}) {
+  auto* noAlias = new CountingSimulationError("K");
+  noAlias->SetModelObject(NUVBaseUnknown_var(_Scene.Editor()));
+  EXPECT_EQ(columns->GetColumnText("Other", noAlias, text), E_FAIL);
+  for (NUVError* error : {static_cast<NUVError*>(noAlias), new NUVError("K", "C")}) {
     EXPECT_EQ(columns->GetColumnText("LinkToModel", error, text), S_OK);
     EXPECT_EQ(text, NUVUnicodeString("before"));
     error->Release();
   }
+  EXPECT_EQ(width, -1);
   columns->Release();
 }
 
@@ -133,7 +131,7 @@ TEST_F(ErrorManager, NonThreeDWindowSavesReportedErrorsAndThreeDWindowRestoresTh
     ASSERT_EQ(rows.size(), 4u) << "the restored errors are displayed";
     EXPECT_EQ(rows[0], shown1) << "saved errors first, in their order";
     EXPECT_EQ(rows[1], shown2);
-    EXPECT_EQ(rows[2]->GetMessageKey(), NUVString("PLAIN"));
+    EXPECT_EQ(rows[2]->GetMessageKey(), NUVString("PLAIN")) << "the plain error's stand-in";
     EXPECT_EQ(rows[2]->GetInformationOnErrorType(), NUVErrorTypeWarning);
     EXPECT_EQ(rows[3], meanwhile) << "then those collected meanwhile";
     EXPECT_EQ(dialog->IsDialogMinimized(), restored ? 0 : 1) << "the dialog's state is kept";

@@ -52,7 +52,6 @@ TEST_F(RaiseError, DisplayReportsOnlyWhatTheDialogDoesNotShowYetAndClearEmpties)
   EXPECT_EQ(NUVSimRaiseError::DisplaySimulationErrors(), S_OK);
   EXPECT_EQ(Keys(dialog), "E1 E2 E3 E4 ") << "only the newer error was reported";
   EXPECT_TRUE(dialog->IsDialogMinimized()) << "displaying does not bring the dialog up";
-
   EXPECT_EQ(NUVSimRaiseError::ClearSimulationErrors(1), S_OK);
   EXPECT_EQ(ErrorCount(), 0);
   EXPECT_EQ(Keys(dialog), "") << "flushed";
@@ -125,13 +124,10 @@ TEST_F(RaiseError, LatenessErrorAdvisesWhatHelpsAndShowsItsObject) {
   EXPECT_EQ(printed.rfind("Simulation errors [1 reported, minimized]\n  1. Error: Real-time", 0),
             0u)
       << printed;
-  for (const char* advice : {"lower the real-time factor", "real-time play off"}) {
-    EXPECT_NE(printed.find(advice), std::string::npos) << advice << " in " << printed;
-  }
+  EXPECT_NE(printed.find("lower the real-time factor or turn real-time play off"),
+            std::string::npos) << printed;
   // In real-time play every step is drawn: drawing less often does not help.
-  for (const char* useless : {"interval", "between redraws"}) {
-    EXPECT_EQ(printed.find(useless), std::string::npos) << useless << " in " << printed;
-  }
+  EXPECT_EQ(printed.find("interval"), std::string::npos) << printed;
   EXPECT_NE(printed.find("\n       To catch up"), std::string::npos) << "further lines indented";
   EXPECT_NE(printed.find("\n       Object: Conveyor.3\n"), std::string::npos) << printed;
 }
