@@ -94,14 +94,12 @@ TEST_F(RaiseError, NothingIsRaisedUnlessReportedWithAManager) {
         << "option " << option << ": no manager was even created";
   }
   NUVSimGlobalAccessToProbesOptions::ResetToDefaults();
-
   NUVFrmEditor::SetCurrentEditor(nullptr);
   Raise("X");
   EXPECT_EQ(NUVSimRaiseError::DisplaySimulationErrors(), E_FAIL);
   EXPECT_EQ(NUVSimRaiseError::ClearSimulationErrors(0), S_OK);
   EXPECT_EQ(PLMGetSimErrorManager::GetNumberOfEntries(), entries);
   NUVFrmEditor::SetCurrentEditor(_Scene.Editor());
-
   PLMGetSimErrorManager::SetEnable(0, nullptr, nullptr);  // no manager either
   Raise("X");
   EXPECT_EQ(NUVSimRaiseError::DisplaySimulationErrors(), E_FAIL);

@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
              info.param.action;
     });
 
-TEST_F(RWMStopwatchTest, ReadingsAndResolutionFollowTheCounterFrequency) {
+TEST_F(RWMStopwatchTest, MicrosecondsTruncateTowardZeroAtAnyFrequency) {
   struct Case {
     LONGLONG frequency, counts;
     long long micro;  // readMicro after `counts`, truncated toward zero
@@ -84,11 +84,8 @@ TEST_F(RWMStopwatchTest, ReadingsAndResolutionFollowTheCounterFrequency) {
     RWMStopwatch watch;
     watch.start();
     Advance(c.counts);
-    const double f = static_cast<double>(c.frequency);
-    EXPECT_DOUBLE_EQ(watch.read(), static_cast<double>(c.counts) / f) << c.frequency;
     EXPECT_EQ(watch.readMicro(), c.micro) << c.frequency;
     EXPECT_EQ(RWMStopwatch::GetResolutionMicro(), c.resolutionMicro) << c.frequency;
-    EXPECT_DOUBLE_EQ(RWMStopwatch::GetResolution(), 1.0 / f) << c.frequency;
   }
 }
 

@@ -1,5 +1,4 @@
-// Message catalogs: shipped keys, file format, parameters, search order,
-// caching and bad names.
+// Message catalogs: shipped keys, file format, search folders and bad names.
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -21,17 +20,13 @@ std::string Build(const char* catalog, const char* key, const char* fallback = "
 }
 
 // A folder of catalogs searched before the shipped ones while it lives.
-class CatalogFolder {
- public:
-  CatalogFolder() { NUVMsgCatalog::AddCatalogDirectory(_Dir.Path().c_str()); }
-  ~CatalogFolder() { NUVMsgCatalog::RemoveCatalogDirectory(_Dir.Path().c_str()); }
+struct CatalogFolder {
+  CatalogFolder() { NUVMsgCatalog::AddCatalogDirectory(dir.Path().c_str()); }
+  ~CatalogFolder() { NUVMsgCatalog::RemoveCatalogDirectory(dir.Path().c_str()); }
   void Write(const std::string& name, const std::string& text) {
-    TestTempDir::WriteFile(_Dir.File(name), text);
+    TestTempDir::WriteFile(dir.File(name), text);
   }
-  const TestTempDir& Dir() const { return _Dir; }
-
- private:
-  TestTempDir _Dir;
+  TestTempDir dir;
 };
 
 }  // namespace
@@ -53,17 +48,17 @@ TEST(MsgCatalog, MissingCatalogOrKeyGivesTheDefaultText) {
 
 TEST(MsgCatalog, CatalogNamesNeverReachOutsideTheCatalogFolders) {
   CatalogFolder folder;
-  std::filesystem::create_directory(folder.Dir().File("sub"));
+  std::filesystem::create_directory(folder.dir.File("sub"));
   folder.Write("sub/Nested.catalog", "Key = \"nested\"\n");
   folder.Write(".Hidden.catalog", "Key = \"hidden\"\n");
-  NUVMsgCatalog::AddCatalogDirectory(folder.Dir().File("sub").c_str());
+  NUVMsgCatalog::AddCatalogDirectory(folder.dir.File("sub").c_str());
   folder.Write("Outside.catalog", "Key = \"outside\"\n");
   EXPECT_EQ(Build("Nested", "Key"), "nested") << "the added sub-folder is searched";
   EXPECT_EQ(Build("../Outside", "Key"), "default");
   EXPECT_EQ(Build("sub/Nested", "Key"), "default");
   EXPECT_EQ(Build(".Hidden", "Key"), "default");
   EXPECT_EQ(Build("", "Key"), "default");
-  NUVMsgCatalog::RemoveCatalogDirectory(folder.Dir().File("sub").c_str());
+  NUVMsgCatalog::RemoveCatalogDirectory(folder.dir.File("sub").c_str());
   EXPECT_EQ(Build("Nested", "Key"), "default") << "a removed folder is no longer searched";
 }
 
