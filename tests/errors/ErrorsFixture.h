@@ -1,7 +1,6 @@
-// Shared fixture of the error reporting tests: a frame scene (layout and
-// current editor), the error option at its default, and at the end every
-// registry entry the test made forgotten, every error released and every
-// dialog closed.
+// Fixture of the error reporting tests: a frame scene, the error option at its
+// default; at the end the tracked contexts' entries forgotten and no error or
+// dialog left.
 #ifndef ErrorsFixture_h
 #define ErrorsFixture_h
 
@@ -38,11 +37,9 @@ class ErrorsFixture : public ::testing::Test {
     EXPECT_EQ(CountingSimulationError::Live(), 0) << "an error was leaked";
     EXPECT_EQ(NUVEzrErrorHandler::GetNumberOfOpenDialogs(), _DialogsBefore) << "a dialog open";
   }
-  // A context whose entry TearDown forgets.
   void Track(NUVBaseUnknown* first, NUVBaseUnknown* second) {
     _Contexts.emplace_back(NUVBaseUnknown_var(first), NUVBaseUnknown_var(second));
   }
-  // Brings any entry state back to no entry.
   static void Forget(const NUVBaseUnknown_var& first, const NUVBaseUnknown_var& second) {
     PLMGetSimErrorManager::SetRetain(0, first, second);
     PLMGetSimErrorManager::SetEnable(1, first, second);
@@ -70,7 +67,7 @@ class ErrorsFixture : public ::testing::Test {
     for (NUVError* row : rows) row->Release();
     return rows;
   }
-  // Adds a counting error and gives up the creation reference.
+  // Adds a counting error, giving up the creation reference.
   static CountingSimulationError* Add(const NUVISimErrorManager_var& manager, const char* key) {
     auto* error = new CountingSimulationError(key);
     manager->AddError(error);

@@ -38,6 +38,8 @@ struct Transition {
   double seconds;
 };
 
+void PrintTo(const Transition& row, std::ostream* out) { *out << row.setup << row.action; }
+
 class RWMStopwatchStateTable : public RWMStopwatchTest,
                                public ::testing::WithParamInterface<Transition> {};
 
@@ -65,11 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Transition{"SS", 'R', 1, true, 3}, Transition{"ST", 'S', 1, true, 1},
                       Transition{"ST", 'T', 1, false, 1}, Transition{"ST", 'R', 0, false, 0},
                       Transition{"SST", 'S', 2, true, 1}, Transition{"SST", 'R', 1, true, 4},
-                      Transition{"SSTS", 'R', 1, true, 5}, Transition{"TR", 'S', 1, true, 1}),
-    [](const ::testing::TestParamInfo<Transition>& info) {
-      return std::string(*info.param.setup ? info.param.setup : "Idle") + "_" +
-             info.param.action;
-    });
+                      Transition{"SSTS", 'R', 1, true, 5}, Transition{"TR", 'S', 1, true, 1}));
 
 TEST_F(RWMStopwatchTest, MicrosecondsTruncateTowardZeroAtAnyFrequency) {
   struct Case {

@@ -1,5 +1,4 @@
-// The error dialog: rows and their references, minimized state, custom
-// columns and the text rendering a host prints.
+// The error dialog: rows, references, minimized state and the text it renders.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -23,7 +22,6 @@ TEST(ErrorHandler, RowsHoldReferencesAndRenderWithTheShownColumns) {
     return text.Std();
   };
   EXPECT_EQ(render(), "Simulation errors [0 reported, shown]\n    (no errors)\n");
-
   // Keys that are in no catalog: the message names key and catalog.
   auto* a = new CountingSimulationError("A_KEY", "NoSuchCatalog");
   auto* b = new CountingSimulationError("", "NoSuchCatalog");
@@ -44,7 +42,6 @@ TEST(ErrorHandler, RowsHoldReferencesAndRenderWithTheShownColumns) {
       << "the hidden column stays out and an empty cell shows '-'";
   EXPECT_EQ(dialog->ReportError(a, 1), S_OK);
   EXPECT_FALSE(dialog->IsDialogMinimized()) << "a raising report brings the dialog back";
-
   NUVListPtrNUVError reported;
   reported.Append(b);  // what the caller had keeps its place
   EXPECT_EQ(dialog->GetReportedErrors(reported), S_OK);
