@@ -13,7 +13,6 @@
 #include "NUVISimErrorManager.h"
 #include "NUVMsgCatalog.h"
 #include "NUVSimErrorDataCustom.h"
-#include "NUVSimErrorsModule.h"
 #include "NUVSimRaiseError.h"
 #include "NUVSimWindowServices.h"
 #include "NUVSimulationError.h"
@@ -57,19 +56,47 @@ NUV_IMPLEMENT_CLASS_EXT(TIENUVISimErrorManagerNUVESimErrorManager,
                         NUVISimErrorManager::MetaObject(), "NUVNull", VELLORAN_LIBRARY_NAME,
                         NUVMetaClass::Tie, NUVESimErrorManager::MetaObject())
 
-NUVBaseUnknown* CreateTIENUVISimErrorManagerNUVESimErrorManager(NUVBaseUnknown* implementation) {
+// Finds or builds the TIE exposing NUVISimErrorManager on a manager.
+static NUVBaseUnknown* CreateTIENUVISimErrorManagerNUVESimErrorManager(
+    NUVBaseUnknown* implementation) {
   return NUVTieFindOrCreate<TIENUVISimErrorManagerNUVESimErrorManager>(implementation);
 }
 
 namespace {
+
 NUVBaseUnknown* CreateNUVESimErrorManager() { return NUVNew<NUVESimErrorManager>(); }
+
+// Stands in the error list for an error the dialog showed that is not a
+// simulation error (another module reported it to the dialog directly). It
+// reads as the error it holds: same key, catalog, type and text; it has no
+// model object and no simulated value.
+class SavedPlainError : public NUVSimulationError {
+ public:
+  // Takes over the caller's reference on `error`.
+  explicit SavedPlainError(NUVError* error)
+      : NUVSimulationError(error->GetMessageKey().CastToCharPtr(),
+                           error->GetCatalogName().CastToCharPtr()),
+        _pError(error) {}
+  ~SavedPlainError() override { _pError->Release(); }
+  void SetInformationOnErrorType(NUVErrorType type) override {
+    _pError->SetInformationOnErrorType(type);
+  }
+  NUVErrorType GetInformationOnErrorType() const override {
+    return _pError->GetInformationOnErrorType();
+  }
+  NUVUnicodeString GetMessageText() const override { return _pError->GetMessageText(); }
+
+ private:
+  NUVError* _pError;  // one reference
+};
+
 }  // namespace
 
-void NUVESimErrorManagerReadSettings() {
+void NUVESimErrorManager::ReadErrorWindowSetting() {
   g_NoErrorWindow = NUVGetEnvValue("PLM_SIM_NO_ERROR_WND") == 0 ? 1 : 0;
 }
 
-void NUVESimErrorManagerRegister() {
+void NUVESimErrorManager::Register() {
   NUVDictionary::RegisterMetaClass(VELLORAN_LIBRARY_NAME, "NUVESimErrorManager",
                                    &NUVESimErrorManager::MetaObject);
   NUVDictionary::RegisterMetaClass(VELLORAN_LIBRARY_NAME,
@@ -224,15 +251,18 @@ void NUVESimErrorManager::OnWindowActivated(const char*, void* publisher, NUVNot
   if (NUVSimWindowServices::IsA3DWindow(window) != E_FAIL) {
     if (_SavedErrors.Size() > 0) {
       // Saved errors first, then those collected meanwhile; the references
-      // move with them.
+      // move with them. An error that is not a simulation error comes back
+      // behind a stand-in that holds it.
       NUVListPtrNUVSimulationError restored;
       for (int i = 1; i <= _SavedErrors.Size(); ++i) {
         NUVError* error = _SavedErrors[i];
-        auto* simulationError = dynamic_cast<NUVSimulationError*>(error);
-        if (simulationError) {
-          restored.Append(simulationError);
-        } else if (error) {
-          error->Release();  // reported to the dialog by someone else
+        if (!error) continue;
+        NUVSimulationError* kept = dynamic_cast<NUVSimulationError*>(error);
+        if (!kept) kept = NUVNew<SavedPlainError>(error);
+        if (kept) {
+          restored.Append(kept);
+        } else {
+          error->Release();  // no memory for the stand-in
         }
       }
       for (int i = 1; i <= _Errors.Size(); ++i) restored.Append(_Errors[i]);

@@ -12,7 +12,9 @@
 // closes (errors not reported yet are dropped); when a 3D window of the
 // editor becomes active again, the saved errors come back before those
 // collected meanwhile and are displayed in a dialog minimized or restored
-// as the closed one was. When its editor closes, it removes itself from the
+// as the closed one was. A saved error that is not a simulation error
+// (another module reported it to the dialog) comes back behind a simulation
+// error that holds it and reads as it does. When its editor closes, it removes itself from the
 // registry.
 //
 // Internal to the library (not exported). Threading: user-interface thread
@@ -61,6 +63,13 @@ class NUVESimErrorManager : public NUVBaseUnknown {
                          void* clientData, int callbackId);
 
  private:
+  // Run once when the library loads: reads "PLM_SIM_NO_ERROR_WND" (defined:
+  // no dialog is ever built), and registers the meta class, the TIE and the
+  // creation function "NUVSimErrorManager" with the component dictionary.
+  friend void VelloranErrorsLoad();
+  static void ReadErrorWindowSetting();
+  static void Register();
+
   void ReleaseHandler();
 
   NUVListPtrNUVSimulationError _Errors;  // one reference each

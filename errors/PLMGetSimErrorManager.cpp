@@ -4,7 +4,6 @@
 #include "NUVFrmEditor.h"
 #include "NUVListValNUVBaseUnknown_var.h"
 #include "NUVRawCollint.h"
-#include "NUVSimErrorsModule.h"
 
 namespace {
 
@@ -69,11 +68,11 @@ NUVBaseUnknown_var ResolveFirst(const NUVBaseUnknown_var& first) {
 
 }  // namespace
 
-void PLMSimErrorRegistryCreate() {
+void PLMGetSimErrorManager::CreateRegistry() {
   if (!g_pRegistry) g_pRegistry = new Registry;
 }
 
-void PLMSimErrorRegistryDestroy() {
+void PLMGetSimErrorManager::DestroyRegistry() {
   Registry* registry = g_pRegistry;
   g_pRegistry = nullptr;
   if (!registry) return;

@@ -64,6 +64,14 @@ class VELLORAN_EXPORT PLMGetSimErrorManager {
   // untouched, when it has none.
   static long GetEntryState(NUVBaseUnknown_var iFirstContext, NUVBaseUnknown_var iSecondContext,
                             int& oRetain, int& oEnable, NUVISimErrorManager_var& oManager);
+
+ private:
+  // The registry is created when the library loads; destroying it at unload
+  // disconnects the managers still registered and releases everything.
+  friend void VelloranErrorsLoad();
+  friend void VelloranErrorsUnload();
+  VELLORAN_INTERNAL static void CreateRegistry();
+  VELLORAN_INTERNAL static void DestroyRegistry();
 };
 
 #endif

@@ -16,12 +16,14 @@ long long TruncateToLongLong(double value) {
   return static_cast<long long>(value);
 }
 
-// The counter is queried once when the library loads so that the class-wide
-// values are consistent before any stopwatch exists.
-LARGE_INTEGER QueryFrequency(bool* usingTickCount) {
+// Queries the counter's frequency; a failed query, or a frequency that is not
+// positive, sets *noCounter. The flag is only ever set here, never cleared:
+// timestamps already taken on the tick count would otherwise be read as
+// counter values.
+LARGE_INTEGER QueryFrequency(bool* noCounter) {
   LARGE_INTEGER frequency;
   frequency.QuadPart = 0;
-  *usingTickCount = !QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0;
+  if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0) *noCounter = true;
   return frequency;
 }
 
@@ -29,6 +31,8 @@ bool initialUsingTickCount = false;
 
 }  // namespace
 
+// The counter is queried once when the library loads so that the class-wide
+// values are consistent before any stopwatch exists.
 LARGE_INTEGER RWMStopwatch::_Frequency = QueryFrequency(&initialUsingTickCount);
 bool RWMStopwatch::_UsingGetTickCount = initialUsingTickCount;
 

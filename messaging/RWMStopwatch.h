@@ -27,7 +27,8 @@
 class VELLORAN_EXPORT RWMStopwatch {
  public:
   // Queries the counter frequency again; a failed query (or a frequency
-  // that is not positive) switches every stopwatch to the tick count.
+  // that is not positive) switches every stopwatch to the tick count for
+  // the rest of the process: a later successful query does not switch back.
   RWMStopwatch();
   // Frees every timestamp.
   ~RWMStopwatch();
@@ -72,8 +73,8 @@ class VELLORAN_EXPORT RWMStopwatch {
   // Empty, or the heap-allocated timestamp of the last stop.
   NUVRawCollPV _Stop;
 
-  // True when the performance counter is unavailable: timestamps are then
-  // 32-bit tick counts held in the low half of their cell.
+  // True once a query found no performance counter: timestamps are then
+  // 32-bit tick counts held in the low half of their cell. Never cleared.
   static bool _UsingGetTickCount;
   // Counts per second of the performance counter. Positive whenever
   // _UsingGetTickCount is false.

@@ -1,5 +1,7 @@
 #include "NUVSimExecutionOptionsSettings.h"
 
+#include <cmath>
+
 namespace {
 
 struct Settings {
@@ -56,13 +58,25 @@ void NUVSimExecutionOptionsSettings::SetSynchronousRefresh(unsigned char iOn) {
 void NUVSimExecutionOptionsSettings::SetGraphicsUpdatesYesOrNo(unsigned char iOn) {
   current.graphicsUpdates = Flag(iOn);
 }
-void NUVSimExecutionOptionsSettings::SetUpdateRate(int iSteps) { current.updateRate = iSteps; }
-void NUVSimExecutionOptionsSettings::SetUpdateTime(float iSeconds) { current.updateTime = iSeconds; }
+long NUVSimExecutionOptionsSettings::SetUpdateRate(int iSteps) {
+  if (iSteps < 1) return E_INVALIDARG;
+  current.updateRate = iSteps;
+  return S_OK;
+}
+long NUVSimExecutionOptionsSettings::SetUpdateTime(float iSeconds) {
+  if (!std::isfinite(iSeconds) || iSeconds < 0.0f) return E_INVALIDARG;
+  current.updateTime = iSeconds;
+  return S_OK;
+}
 void NUVSimExecutionOptionsSettings::SetMasterClockYesOrNo(unsigned char iOn) {
   current.masterClock = Flag(iOn);
 }
 void NUVSimExecutionOptionsSettings::SetRealTimeYesOrNo(unsigned char iOn) { current.realTime = Flag(iOn); }
-void NUVSimExecutionOptionsSettings::SetRealTimeFactor(double iFactor) { current.realTimeFactor = iFactor; }
+long NUVSimExecutionOptionsSettings::SetRealTimeFactor(double iFactor) {
+  if (!std::isfinite(iFactor) || iFactor <= 0.0) return E_INVALIDARG;
+  current.realTimeFactor = iFactor;
+  return S_OK;
+}
 void NUVSimExecutionOptionsSettings::SetAdaptiveClockIntervalYesOrNo(unsigned char iOn) {
   current.adaptiveClockInterval = Flag(iOn);
 }

@@ -15,10 +15,17 @@
 //   real-time factor        1.0
 //   adaptive clock interval off
 // Booleans are unsigned char, zero meaning false.
+//
+// As the settings panel does, the setters of numbers refuse a value out of
+// range with E_INVALIDARG and keep the previous value, so that readers never
+// meet one: the update rate must be at least 1 step, the update time finite
+// and not negative (0: refresh whenever any time has passed), the real-time
+// factor finite and positive. They answer S_OK otherwise.
 // Threading: user-interface thread only.
 #ifndef NUVSimExecutionOptionsSettings_h
 #define NUVSimExecutionOptionsSettings_h
 
+#include "NUVResultCodes.h"
 #include "VelloranPlatformExport.h"
 
 class VPL_EXPORT NUVSimExecutionOptionsSettings {
@@ -34,11 +41,11 @@ class VPL_EXPORT NUVSimExecutionOptionsSettings {
 
   static void SetSynchronousRefresh(unsigned char iOn);
   static void SetGraphicsUpdatesYesOrNo(unsigned char iOn);
-  static void SetUpdateRate(int iSteps);
-  static void SetUpdateTime(float iSeconds);
+  static long SetUpdateRate(int iSteps);
+  static long SetUpdateTime(float iSeconds);
   static void SetMasterClockYesOrNo(unsigned char iOn);
   static void SetRealTimeYesOrNo(unsigned char iOn);
-  static void SetRealTimeFactor(double iFactor);
+  static long SetRealTimeFactor(double iFactor);
   static void SetAdaptiveClockIntervalYesOrNo(unsigned char iOn);
 
   static void ResetToDefaults();

@@ -1,5 +1,4 @@
-// Message catalogs: the shipped catalogs, the file format, parameters,
-// search order, caching and bad names.
+// Message catalogs: shipped keys, file format, search folders and bad names.
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -13,71 +12,53 @@
 namespace {
 
 std::string Build(const char* catalog, const char* key, const char* fallback = "default",
-                  long* result = nullptr, int count = 0,
-                  const NUVUnicodeString* parameters = nullptr) {
+                  long* result = nullptr) {
   NUVUnicodeString text("stale");
-  long rc = NUVMsgCatalog::BuildMessage(catalog, key, text, count, parameters, fallback);
+  long rc = NUVMsgCatalog::BuildMessage(catalog, key, text, 0, nullptr, fallback);
   if (result) *result = rc;
   return text.Std();
 }
 
 // A folder of catalogs searched before the shipped ones while it lives.
-class CatalogFolder {
- public:
-  CatalogFolder() { NUVMsgCatalog::AddCatalogDirectory(_Dir.Path().c_str()); }
-  ~CatalogFolder() { NUVMsgCatalog::RemoveCatalogDirectory(_Dir.Path().c_str()); }
+struct CatalogFolder {
+  CatalogFolder() { NUVMsgCatalog::AddCatalogDirectory(dir.Path().c_str()); }
+  ~CatalogFolder() { NUVMsgCatalog::RemoveCatalogDirectory(dir.Path().c_str()); }
   void Write(const std::string& name, const std::string& text) {
-    TestTempDir::WriteFile(_Dir.File(name), text);
+    TestTempDir::WriteFile(dir.File(name), text);
   }
-  const TestTempDir& Dir() const { return _Dir; }
-
- private:
-  TestTempDir _Dir;
+  TestTempDir dir;
 };
 
 }  // namespace
 
-TEST(MsgCatalog, ShippedCatalogsHoldTheErrorTexts) {
-  long rc = 0;
-  EXPECT_EQ(Build("NUVSimErrorPanel", "Title", "", &rc), "Simulation errors");
-  EXPECT_EQ(rc, S_OK);
-  EXPECT_EQ(Build("NUVSimErrorPanel", "LinkToModel", "", &rc), "Object");
-  EXPECT_EQ(rc, S_OK);
-  std::string late = Build("VelloranAgentError", "ERR_0001", "", &rc);
-  EXPECT_EQ(rc, S_OK);
-  for (const char* advice : {"falling behind", "real-time factor", "update interval",
-                             "turn real-time play off"}) {
-    EXPECT_NE(late.find(advice), std::string::npos) << "missing '" << advice << "' in: " << late;
-  }
-}
-
 TEST(MsgCatalog, MissingCatalogOrKeyGivesTheDefaultText) {
-  long rc = 0;
-  EXPECT_EQ(Build("NoSuchCatalog", "Title", "fallback", &rc), "fallback");
-  EXPECT_EQ(rc, E_FAIL);
-  EXPECT_EQ(Build("NUVSimErrorPanel", "NoSuchKey", "fallback", &rc), "fallback");
-  EXPECT_EQ(rc, E_FAIL);
-  EXPECT_EQ(Build("NUVSimErrorPanel", "Title", nullptr, &rc), "Simulation errors");
-  EXPECT_EQ(Build("NUVSimErrorPanel", "NoSuchKey", nullptr, &rc), "") << "null default: empty";
-  EXPECT_EQ(Build(nullptr, "Title", "d", &rc), "d");
-  EXPECT_EQ(Build("NUVSimErrorPanel", nullptr, "d", &rc), "d");
-  EXPECT_EQ(Build("NUVSimErrorPanel", "", "d", &rc), "d");
-  EXPECT_EQ(rc, E_FAIL);
+  struct Case {
+    const char *catalog, *key, *fallback, *text;
+  };
+  for (Case c : {Case{"NoSuchCatalog", "Title", "fallback", "fallback"},
+                 Case{"NUVSimErrorPanel", "NoSuchKey", "fallback", "fallback"},
+                 Case{"NUVSimErrorPanel", "NoSuchKey", nullptr, ""},
+                 Case{nullptr, "Title", "d", "d"}, Case{"NUVSimErrorPanel", nullptr, "d", "d"},
+                 Case{"NUVSimErrorPanel", "", "d", "d"}}) {
+    long rc = 0;
+    EXPECT_EQ(Build(c.catalog, c.key, c.fallback, &rc), c.text);
+    EXPECT_EQ(rc, E_FAIL);
+  }
 }
 
 TEST(MsgCatalog, CatalogNamesNeverReachOutsideTheCatalogFolders) {
   CatalogFolder folder;
-  std::filesystem::create_directory(folder.Dir().File("sub"));
+  std::filesystem::create_directory(folder.dir.File("sub"));
   folder.Write("sub/Nested.catalog", "Key = \"nested\"\n");
   folder.Write(".Hidden.catalog", "Key = \"hidden\"\n");
-  NUVMsgCatalog::AddCatalogDirectory(folder.Dir().File("sub").c_str());
+  NUVMsgCatalog::AddCatalogDirectory(folder.dir.File("sub").c_str());
   folder.Write("Outside.catalog", "Key = \"outside\"\n");
   EXPECT_EQ(Build("Nested", "Key"), "nested") << "the added sub-folder is searched";
   EXPECT_EQ(Build("../Outside", "Key"), "default");
   EXPECT_EQ(Build("sub/Nested", "Key"), "default");
   EXPECT_EQ(Build(".Hidden", "Key"), "default");
   EXPECT_EQ(Build("", "Key"), "default");
-  NUVMsgCatalog::RemoveCatalogDirectory(folder.Dir().File("sub").c_str());
+  NUVMsgCatalog::RemoveCatalogDirectory(folder.dir.File("sub").c_str());
   EXPECT_EQ(Build("Nested", "Key"), "default") << "a removed folder is no longer searched";
 }
 
@@ -114,55 +95,16 @@ TEST(MsgCatalog, FileFormat) {
   }
 }
 
-TEST(MsgCatalog, ParametersReplacePlaceholders) {
-  CatalogFolder folder;
-  folder.Write("Params.catalog", "Late = \"step {1} took {2} ms ({1}); {3} {0} {x} {\"\n");
-  NUVUnicodeString parameters[] = {NUVUnicodeString("12"), NUVUnicodeString("{2}")};
-  EXPECT_EQ(Build("Params", "Late", "", nullptr, 2, parameters),
-            "step 12 took {2} ms (12); {3} {0} {x} {")
-      << "a parameter's own text is not scanned again; unmatched placeholders stay";
-  EXPECT_EQ(Build("Params", "Late", "", nullptr, 0, nullptr),
-            "step {1} took {2} ms ({1}); {3} {0} {x} {");
-  EXPECT_EQ(Build("Params", "Missing", "default {1}", nullptr, 1, parameters), "default 12")
-      << "the default text takes the parameters too";
-}
-
-TEST(MsgCatalog, AddedFoldersComeFirstAndCatalogsAreReadOnce) {
-  CatalogFolder folder;
-  folder.Write("NUVSimErrorPanel.catalog", "Title = \"Overridden\"\n");
-  NUVMsgCatalog::Reload();
-  EXPECT_EQ(Build("NUVSimErrorPanel", "Title"), "Overridden");
-  EXPECT_EQ(Build("NUVSimErrorPanel", "LinkToModel"), "default")
-      << "the first catalog file found is the whole catalog";
-
-  folder.Write("NUVSimErrorPanel.catalog", "Title = \"Changed on disk\"\n");
-  EXPECT_EQ(Build("NUVSimErrorPanel", "Title"), "Overridden") << "read once, then kept";
-  NUVMsgCatalog::Reload();
-  EXPECT_EQ(Build("NUVSimErrorPanel", "Title"), "Changed on disk");
-
-  EXPECT_EQ(Build("LateComer", "Key"), "default");
-  folder.Write("LateComer.catalog", "Key = \"here now\"\n");
-  EXPECT_EQ(Build("LateComer", "Key"), "default") << "a missing catalog is remembered";
-  NUVMsgCatalog::Reload();
-  EXPECT_EQ(Build("LateComer", "Key"), "here now");
-}
-
+// The host runs without the variable: the library's keys are found beside it.
 TEST(MsgCatalog, ShippedCatalogsAreFoundBesideTheLibraryWithoutTheVariable) {
   const char* former = getenv("VELLORAN_RESOURCES");
-  std::string saved = former ? former : "";
+  const std::string saved = former ? former : "";
   unsetenv("VELLORAN_RESOURCES");
   NUVMsgCatalog::Reload();
-  long rc = 0;
-  EXPECT_EQ(Build("NUVSimErrorPanel", "Title", "", &rc), "Simulation errors");
-  EXPECT_EQ(rc, S_OK);
-  // A variable pointing elsewhere does not hide them either.
-  setenv("VELLORAN_RESOURCES", "/nonexistent/velloran", 1);
-  NUVMsgCatalog::Reload();
-  EXPECT_EQ(Build("NUVSimErrorPanel", "Title", "", &rc), "Simulation errors");
-  if (former) {
-    setenv("VELLORAN_RESOURCES", saved.c_str(), 1);
-  } else {
-    unsetenv("VELLORAN_RESOURCES");
+  for (const char* key : {"Title", "LinkToModel"}) {
+    EXPECT_NE(Build("NUVSimErrorPanel", key, ""), "") << key;
   }
+  EXPECT_NE(Build("VelloranAgentError", "ERR_0001", ""), "");
+  if (former) setenv("VELLORAN_RESOURCES", saved.c_str(), 1);
   NUVMsgCatalog::Reload();
 }

@@ -1,62 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "NUVSimExecutionOptionsSettings.h"
 
-class SimSettings : public ::testing::Test {
- protected:
-  void TearDown() override { NUVSimExecutionOptionsSettings::ResetToDefaults(); }
-};
+typedef NUVSimExecutionOptionsSettings S;
 
-TEST_F(SimSettings, DefaultsAreRestored) {
-  typedef NUVSimExecutionOptionsSettings S;
-  S::SetSynchronousRefresh(0);
-  S::SetGraphicsUpdatesYesOrNo(0);
-  S::SetUpdateRate(7);
-  S::SetUpdateTime(2.5f);
-  S::SetMasterClockYesOrNo(1);
-  S::SetRealTimeYesOrNo(1);
-  S::SetRealTimeFactor(3.0);
-  S::SetAdaptiveClockIntervalYesOrNo(1);
+// A value out of range is refused and the previous one stays, as a settings
+// panel would do; the smallest values in range are taken.
+TEST(SimSettings, NumbersOutOfRangeAreRefusedAndThePreviousValueKept) {
   S::ResetToDefaults();
-  EXPECT_EQ(S::GetSynchronousRefresh(), 1);
-  EXPECT_EQ(S::GetGraphicsUpdatesYesOrNo(), 1);
-  EXPECT_EQ(S::GetUpdateRate(), 1);
-  EXPECT_FLOAT_EQ(S::GetUpdateTime(), 0.1f);
-  EXPECT_EQ(S::GetMasterClockYesOrNo(), 0);
-  EXPECT_EQ(S::GetRealTimeYesOrNo(), 0);
-  EXPECT_DOUBLE_EQ(S::GetRealTimeFactor(), 1.0);
-  EXPECT_EQ(S::GetAdaptiveClockIntervalYesOrNo(), 0);
-}
-
-TEST_F(SimSettings, EverySetterReachesItsGetterAtOnce) {
-  typedef NUVSimExecutionOptionsSettings S;
-  // Each setting is changed alone, so that a setter writing the wrong field
-  // shows up as a neighbour that moved.
-  S::SetUpdateRate(3);
-  EXPECT_EQ(S::GetUpdateRate(), 3);
-  EXPECT_FLOAT_EQ(S::GetUpdateTime(), 0.1f);
-  S::SetUpdateTime(0.5f);
-  EXPECT_FLOAT_EQ(S::GetUpdateTime(), 0.5f);
-  EXPECT_EQ(S::GetUpdateRate(), 3);
-  S::SetRealTimeFactor(0.25);
-  EXPECT_DOUBLE_EQ(S::GetRealTimeFactor(), 0.25);
-
-  S::SetMasterClockYesOrNo(1);
-  EXPECT_EQ(S::GetMasterClockYesOrNo(), 1);
-  EXPECT_EQ(S::GetRealTimeYesOrNo(), 0);
-  S::SetRealTimeYesOrNo(1);
-  EXPECT_EQ(S::GetRealTimeYesOrNo(), 1);
-  EXPECT_EQ(S::GetAdaptiveClockIntervalYesOrNo(), 0);
-  S::SetAdaptiveClockIntervalYesOrNo(1);
-  EXPECT_EQ(S::GetAdaptiveClockIntervalYesOrNo(), 1);
-  S::SetSynchronousRefresh(0);
-  EXPECT_EQ(S::GetSynchronousRefresh(), 0);
-  EXPECT_EQ(S::GetGraphicsUpdatesYesOrNo(), 1);
-  S::SetGraphicsUpdatesYesOrNo(0);
-  EXPECT_EQ(S::GetGraphicsUpdatesYesOrNo(), 0);
-  EXPECT_EQ(S::GetMasterClockYesOrNo(), 1);
-
-  // Any non-zero flag reads back as 1.
-  S::SetSynchronousRefresh(42);
-  EXPECT_EQ(S::GetSynchronousRefresh(), 1);
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (int steps : {0, -1, std::numeric_limits<int>::min()}) {
+    EXPECT_EQ(S::SetUpdateRate(steps), E_INVALIDARG) << steps;
+  }
+  for (double seconds : {-0.001, -inf, inf, nan}) {
+    EXPECT_EQ(S::SetUpdateTime(static_cast<float>(seconds)), E_INVALIDARG) << seconds;
+  }
+  for (double factor : {0.0, -0.0, -1.0, -inf, inf, nan}) {
+    EXPECT_EQ(S::SetRealTimeFactor(factor), E_INVALIDARG) << factor;
+  }
+  EXPECT_EQ(S::GetUpdateRate(), 1) << "the defaults are kept";
+  EXPECT_EQ(S::GetUpdateTime(), 0.1f);
+  EXPECT_EQ(S::GetRealTimeFactor(), 1.0);
+  EXPECT_EQ(S::SetUpdateRate(1), S_OK);
+  EXPECT_EQ(S::SetUpdateTime(0.0f), S_OK) << "zero: refresh whenever time has passed";
+  EXPECT_EQ(S::SetRealTimeFactor(1e-300), S_OK);
+  EXPECT_EQ(S::GetUpdateTime(), 0.0f);
+  EXPECT_EQ(S::GetRealTimeFactor(), 1e-300);
+  S::ResetToDefaults();
 }

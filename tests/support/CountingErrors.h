@@ -1,6 +1,6 @@
 // Test doubles for error reporting: a simulation error that counts its live
-// instances, a model object with an alias, and column data that records
-// nothing but answers two columns (one hidden).
+// instances, a model object with an alias, and column data that answers two
+// columns: "Key" (shown, the error's message key) and "Secret" (hidden).
 #ifndef CountingErrors_h
 #define CountingErrors_h
 
@@ -30,14 +30,25 @@ class AliasedObject : public NUVIAlias {
   std::string _Alias;
 };
 
-// Columns "Key" (shown, the error's message key) and "Secret" (hidden).
 class TwoColumns : public NUVEzrErrorHandlerCustomData {
  public:
   int GetNumberOfColumns() override { return 2; }
   long GetColumnDescription(int index, NUVString& oIdentifier, NUVUnicodeString& oTitle,
-                            int& oWidth, unsigned char& oShown) override;
+                            int& oWidth, unsigned char& oShown) override {
+    if (index < 1 || index > 2) return E_FAIL;
+    oIdentifier = index == 1 ? "Key" : "Secret";
+    oTitle = index == 1 ? "Message key" : "Secret";
+    oWidth = 10;
+    oShown = index == 1;
+    return S_OK;
+  }
   long GetColumnText(const NUVString& identifier, NUVError* error,
-                     NUVUnicodeString& oText) override;
+                     NUVUnicodeString& oText) override {
+    if (!error) return E_FAIL;
+    oText = identifier == NUVString("Key") ? NUVUnicodeString(error->GetMessageKey())
+                                           : NUVUnicodeString("hidden text");
+    return S_OK;
+  }
 };
 
 #endif
