@@ -5,6 +5,7 @@
 #include "NUVBaseUnknown_WR.h"
 #include "NUVCallbackManager.h"
 #include "NUVDictionary.h"
+#include "NUVFillDictionary.h"
 #include "NUVFrmEditor.h"
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"

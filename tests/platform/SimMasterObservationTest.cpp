@@ -5,6 +5,7 @@
 
 #include "NUVBaseUnknown_WR.h"
 #include "NUVDictionary.h"
+#include "NUVFillDictionary.h"
 #include "NUVSimMasterObservation.h"
 #include "SimAgentType.h"
 

@@ -1,13 +1,14 @@
 #include "CountingObjects.h"
 
 #include "NUVDictionary.h"
+#include "NUVFillDictionary.h"
 
 NUV_IMPLEMENT_INTERFACE(TestIGreeter, NUVBaseUnknown, "Tests")
 NUV_IMPLEMENT_INTERFACE(TestIDirect, NUVBaseUnknown, "Tests")
 NUV_IMPLEMENT_CLASS(TestCounted, TestIDirect, "Tests")
 NUV_IMPLEMENT_CLASS(TestCountedChild, TestCounted, "Tests")
 NUV_IMPLEMENT_CLASS_EXT(TestTieGreeter, TestIGreeter::MetaObject(), "NUVNull", "Tests",
-                        NUVMetaClass::Tie, TestCounted::MetaObject())
+                        NUVMetaClass::Tie)
 
 int& TestCounted::Live() {
   static int live = 0;
