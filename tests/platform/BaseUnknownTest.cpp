@@ -23,15 +23,6 @@ class ObjectModel : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ObjectModel, CreationReferenceThenReleaseDestroys) {
-  auto* o = new TestCounted;
-  EXPECT_EQ(o->GetRefCount(), 1u);
-  EXPECT_EQ(o->AddRef(), 2u);
-  EXPECT_EQ(o->Release(), 1u);
-  EXPECT_EQ(TestCounted::Live(), 1);
-  EXPECT_EQ(o->Release(), 0u);
-}
-
 TEST_F(ObjectModel, MetaClassesWalkParentsAndAreCached) {
   auto* owned = new TestCountedChild;
   TestCountedChild& child = *owned;
@@ -42,10 +33,6 @@ TEST_F(ObjectModel, MetaClassesWalkParentsAndAreCached) {
   EXPECT_TRUE(child.IsAKindOf("NUVBaseUnknown"));
   EXPECT_FALSE(child.IsAKindOf("TestIGreeter"));
   EXPECT_FALSE(child.IsAKindOf(nullptr));
-  EXPECT_EQ(child.GetMetaObject(), TestCountedChild::MetaObject());
-  EXPECT_EQ(TestCountedChild::MetaObject(), TestCountedChild::MetaObject());
-  EXPECT_STREQ(TestCountedChild::MetaObject()->GetExtendedName(), "NUVNull");
-  EXPECT_STREQ(TestCountedChild::MetaObject()->GetLibraryName(), "Tests");
   owned->Release();
 }
 
@@ -94,6 +81,7 @@ TEST_F(ObjectModel, MissingInterfaceGivesNullHandleThatThrowsWhenUsed) {
 
 TEST_F(ObjectModel, HandleCopyAssignAndMove) {
   auto* o = new TestCounted;
+  EXPECT_EQ(o->GetRefCount(), 1u);
   {
     NUVBaseUnknown_var a(o);
     NUVBaseUnknown_var b = a;
@@ -108,7 +96,8 @@ TEST_F(ObjectModel, HandleCopyAssignAndMove) {
     EXPECT_EQ(o->GetRefCount(), 2u);
   }
   EXPECT_EQ(o->GetRefCount(), 1u);
-  o->Release();
+  EXPECT_EQ(o->Release(), 0u);
+  EXPECT_EQ(TestCounted::Live(), 0);
 }
 
 TEST_F(ObjectModel, WeakReferenceStopsResolvingBeforeDestructors) {
@@ -149,14 +138,4 @@ TEST_F(ObjectModel, UnregisteredLibraryLeavesNothingBehind) {
   TestIGreeter_var greeter(o);
   EXPECT_FALSE(greeter) << "no TIE once its registration is gone";
   o->Release();
-}
-
-TEST(ResultCodes, FailuresAreNegativeLongs) {
-  EXPECT_LT(E_FAIL, 0);
-  EXPECT_LT(E_INVALIDARG, 0);
-  EXPECT_LT(E_UNEXPECTED, 0);
-  EXPECT_EQ(static_cast<unsigned int>(E_FAIL), 0x80004005u);
-  EXPECT_EQ(static_cast<unsigned int>(E_INVALIDARG), 0x80070057u);
-  EXPECT_EQ(static_cast<unsigned int>(E_UNEXPECTED), 0x8000FFFFu);
-  EXPECT_EQ(S_OK, 0);
 }

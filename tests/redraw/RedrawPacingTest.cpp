@@ -99,24 +99,24 @@ TEST_F(RedrawPacing, SynchronousRefreshDrawsEveryNthStep) {
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameObserve);
   std::vector<int> states;
   for (int i = 1; i <= 4; ++i) states.push_back(Step(agent, 0.1 * i));
-  EXPECT_EQ(states, (std::vector<int>{2, 6, 6, 2})) << "after ReInitData the first step is drawn";
+  EXPECT_EQ(states, (std::vector<int>{Agent::FrameDrawSynchronous, Agent::FramePending,
+                                      Agent::FramePending, Agent::FrameDrawSynchronous}))
+      << "after ReInitData the first step is drawn";
 
   Settings::SetGraphicsUpdatesYesOrNo(0);
   states.clear();
   for (int i = 1; i <= 3; ++i) states.push_back(Step(agent, 1 + 0.1 * i));
-  EXPECT_EQ(states, (std::vector<int>{6, 6, 1})) << "graphics updates off: observed only";
+  EXPECT_EQ(states, (std::vector<int>{Agent::FramePending, Agent::FramePending, Agent::FrameObserve}))
+      << "graphics updates off: observed only";
 
   Agent* noGraphics = MakeAgent(false, false);
   EXPECT_EQ(Step(noGraphics, 0.1), Agent::FrameObserve);
   EXPECT_EQ(noGraphics->GetDrawMessage(), nullptr);
-}
 
-TEST_F(RedrawPacing, UpdateRateOfOneOrLessDrawsEveryStep) {
-  Settings::SetSynchronousRefresh(1);
+  Settings::SetGraphicsUpdatesYesOrNo(1);
   Settings::SetUpdateRate(0);
-  Agent* agent = MakeAgent(false);
-  EXPECT_EQ(Step(agent, 0.1), Agent::FrameDrawSynchronous);
-  EXPECT_EQ(Step(agent, 0.2), Agent::FrameDrawSynchronous);
+  EXPECT_EQ(Step(agent, 2.1), Agent::FrameDrawSynchronous) << "a rate of one or less: every step";
+  EXPECT_EQ(Step(agent, 2.2), Agent::FrameDrawSynchronous);
 }
 
 TEST_F(RedrawPacing, TimedRefreshDrawsOncePerUpdateTime) {
@@ -205,7 +205,14 @@ TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsAndClampsToTheEnd) {
   EXPECT_EQ(proposed, NUVSimValue(0.4)) << "exactly on the redraw: one step";
 
   Agent* clamped = MakeAgent(true);
+  NUVSimValue start(5.0), end;
+  clamped->GetStartEnd(start, end);
+  EXPECT_EQ(start, NUVSimValue()) << "a new agent's range is open";
+  EXPECT_EQ(end, NUVSimValue(NUVSimValue::DblMax));
   clamped->SetStartEnd(NUVSimValue(0.0), NUVSimValue(0.28));
+  clamped->GetStartEnd(start, end);
+  EXPECT_EQ(start, NUVSimValue(0.0));
+  EXPECT_EQ(end, NUVSimValue(0.28));
   clamped->Init();
   clamped->SetCurrentSimValue(NUVSimValue(0.0));
   clamped->GetNextProposedValue(proposed);
@@ -315,6 +322,33 @@ TEST_F(RedrawPacing, ScheduledRedraws) {
   EXPECT_EQ(v, NUVSimValue(2.6)) << "with the master clock: the earlier of grid and schedule";
 }
 
+// Passed values are dropped from the front of the list once more than 1,024
+// of them make up most of it; what remains must still come in order.
+TEST_F(RedrawPacing, ScheduledRedrawsStayInOrderPastTheCompactionOfPassedValues) {
+  Agent* agent = MakeAgent(true);
+  const int n = 3000;
+  for (int i = n; i >= 1; --i) agent->ScheduleRedraw(NUVSimValue(static_cast<double>(i)));
+  NUVSimValue v;
+  agent->SetCurrentSimValue(NUVSimValue(0.5));
+  for (int i = 1; i <= n; ++i) {
+    agent->GetNextProposedValue(v);
+    ASSERT_EQ(v, NUVSimValue(static_cast<double>(i))) << "proposal " << i;
+    ASSERT_EQ(agent->GetScheduledCount(), n - i + 1) << "after proposal " << i;
+    agent->SetCurrentSimValue(v);
+    if (i == 2000) {
+      // Scheduled after a compaction: merged behind the values still ahead.
+      agent->ScheduleRedraw(NUVSimValue(2000.5));
+      agent->ScheduleRedraw(NUVSimValue(10.0));  // already passed
+      agent->GetNextProposedValue(v);
+      ASSERT_EQ(v, NUVSimValue(2000.5));
+      agent->SetCurrentSimValue(v);
+    }
+  }
+  agent->GetNextProposedValue(v);
+  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "every scheduled value was passed";
+  EXPECT_EQ(agent->GetScheduledCount(), 0);
+}
+
 TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {
   Agent* agent = MakeAgent(false);
   unsigned char flag;
@@ -331,9 +365,10 @@ TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {
   agent->CancelRedraw();
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
   struct Row { int state; unsigned char drawable, drawing, observable; };
-  for (Row r : {Row{0, 0, 0, 0}, Row{1, 1, 0, 1}, Row{5, 1, 1, 1}}) {
-    if (r.state == 1) agent->RequestObservation();
-    if (r.state == 5) agent->ForceRedraw();
+  for (Row r : {Row{Agent::FrameNone, 0, 0, 0}, Row{Agent::FrameObserve, 1, 0, 1},
+                Row{Agent::FrameDrawForced, 1, 1, 1}}) {
+    if (r.state == Agent::FrameObserve) agent->RequestObservation();
+    if (r.state == Agent::FrameDrawForced) agent->ForceRedraw();
     agent->IsFrameDrawable(flag);
     EXPECT_EQ(flag, r.drawable) << "state " << r.state;
     agent->IsFrameDrawing(flag);
@@ -375,7 +410,7 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
     agent->GetNextProposedValue(proposed);
     agent->SetCurrentSimValue(proposed);
     agent->GetLoopStatus(status);
-    EXPECT_EQ(status, 1) << "growth " << i;
+    EXPECT_EQ(status, SimLoopContinue) << "growth " << i;
   }
   NUVISimErrorManager_var manager;
   PLMGetSimErrorManager::Get(manager, 1, nullptr, nullptr);
@@ -391,25 +426,25 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   agent->GetDrawMessage()->SetDrawable(0);
   NUVSimMessageQueue::GetInstance()->EmptyQueue();
   agent->GetLoopStatus(status);
-  EXPECT_EQ(status, 3) << "the eleventh growth stops play";
+  EXPECT_EQ(status, SimLoopStop) << "the eleventh growth stops play";
   EXPECT_FALSE(agent->GetDrawMessage()->IsPosted()) << "no draw-or-continue message meanwhile";
   manager->GetNumberOfErrors(errors);
   ASSERT_EQ(errors, 1);
   NUVSimulationError* error = nullptr;
   ASSERT_EQ(manager->GetError(1, error), S_OK);
-  EXPECT_EQ(error->GetInformationOnErrorType(), 2);
+  EXPECT_EQ(error->GetInformationOnErrorType(), NUVErrorTypeError);
   NUVUnicodeString text = error->GetMessageText();
   EXPECT_NE(text.Std().find("behind"), std::string::npos) << text.Std();
   error->Release();
   agent->GetLoopStatus(status);
-  EXPECT_EQ(status, 3);
+  EXPECT_EQ(status, SimLoopStop);
   manager->GetNumberOfErrors(errors);
   EXPECT_EQ(errors, 2) << "raised at every call while late";
 
   Seconds(0.001);  // shorter than the advance before: not growing
   agent->GetNextProposedValue(proposed);
   agent->GetLoopStatus(status);
-  EXPECT_EQ(status, 1) << "one non-growing advance brings play back";
+  EXPECT_EQ(status, SimLoopContinue) << "one non-growing advance brings play back";
   PLMGetSimErrorManager::RemoveManager(manager);
 }
 
