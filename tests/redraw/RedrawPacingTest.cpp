@@ -76,6 +76,13 @@ class RedrawPacing : public ::testing::Test {
     agent->GetLoopStatus(status);
     return state;
   }
+  // Sets the value, then returns the agent's next proposal.
+  static NUVSimValue ProposalAfter(Agent* agent, double value) {
+    agent->SetCurrentSimValue(NUVSimValue(value));
+    NUVSimValue proposed;
+    agent->GetNextProposedValue(proposed);
+    return proposed;
+  }
   static void Seconds(double s) {
     NUVOsAdvancePerformanceCounter(static_cast<long long>(s * kSecond));
   }
@@ -119,6 +126,7 @@ TEST_F(RedrawPacing, SynchronousRefreshDrawsEveryNthStep) {
   EXPECT_EQ(Step(agent, 2.2), Agent::FrameDrawSynchronous);
 }
 
+
 TEST_F(RedrawPacing, TimedRefreshDrawsOncePerUpdateTime) {
   Settings::SetUpdateTime(0.5f);
   Agent* agent = MakeAgent(false);
@@ -138,13 +146,13 @@ TEST_F(RedrawPacing, TimedRefreshDrawsOncePerUpdateTime) {
   EXPECT_EQ(Step(agent, 0.7), Agent::FrameObserve);
 }
 
+
 TEST_F(RedrawPacing, TimedRefreshOnAForeignStepDrawsWithoutObserving) {
   Settings::SetUpdateTime(0.5f);
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
   NUVSimValue proposed;
-  agent->SetCurrentSimValue(NUVSimValue(0.0));
-  agent->GetNextProposedValue(proposed);  // proposes 0.1
+  ProposalAfter(agent, 0.0);  // proposes 0.1
   agent->SetCurrentSimValue(NUVSimValue(0.05));  // another agent's step
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
   agent->GetNextProposedValue(proposed);
@@ -164,13 +172,12 @@ TEST_F(RedrawPacing, TimedRefreshOnAForeignStepDrawsWithoutObserving) {
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
 }
 
+
 TEST_F(RedrawPacing, NegociatedTimeWithAndWithoutTheMasterClock) {
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
   NUVSimValue proposed;
-  agent->SetCurrentSimValue(NUVSimValue(0.0));
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(0.1)) << "the master clock proposes its grid";
+  EXPECT_EQ(ProposalAfter(agent, 0.0), NUVSimValue(0.1)) << "the master clock proposes its grid";
   agent->SetCurrentSimValue(NUVSimValue(0.1));
   EXPECT_EQ(agent->GetFrameState(), Agent::FramePending) << "the proposed value is an own step";
 
@@ -191,18 +198,20 @@ TEST_F(RedrawPacing, NegociatedTimeWithAndWithoutTheMasterClock) {
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawRealTime);
 }
 
-TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsAndClampsToTheEnd) {
+
+TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsRepeatsAfterResetAndClampsToTheEnd) {
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
-  NUVSimValue proposed;
-  agent->SetCurrentSimValue(NUVSimValue(0.0));
-  agent->GetNextProposedValue(proposed);  // next redraw 0.1
-  agent->SetCurrentSimValue(NUVSimValue(0.25));
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(0.3)) << "0.2 was missed: one step straight to 0.3";
-  agent->SetCurrentSimValue(NUVSimValue(0.3));
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(0.4)) << "exactly on the redraw: one step";
+  ASSERT_EQ(ProposalAfter(agent, 0.0), NUVSimValue(0.1));
+  EXPECT_EQ(ProposalAfter(agent, 0.25), NUVSimValue(0.3)) << "0.2 was missed: straight to 0.3";
+  EXPECT_EQ(ProposalAfter(agent, 0.3), NUVSimValue(0.4)) << "exactly on the redraw: one step";
+  agent->SetCurrentSimValue(NUVSimValue(0.4));
+  agent->Reset();
+  NUVSimValue v;
+  agent->GetNextProposedValue(v);
+  EXPECT_EQ(v, NUVSimValue(0.4)) << "repeated after Reset";
+  agent->GetNextProposedValue(v);
+  EXPECT_EQ(v, NUVSimValue(0.5)) << "then advances normally";
 
   Agent* clamped = MakeAgent(true);
   NUVSimValue start(5.0), end;
@@ -214,43 +223,11 @@ TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsAndClampsToTheEnd) {
   EXPECT_EQ(start, NUVSimValue(0.0));
   EXPECT_EQ(end, NUVSimValue(0.28));
   clamped->Init();
-  clamped->SetCurrentSimValue(NUVSimValue(0.0));
-  clamped->GetNextProposedValue(proposed);
-  clamped->SetCurrentSimValue(NUVSimValue(0.25));
-  clamped->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(0.28));
+  ProposalAfter(clamped, 0.0);
+  EXPECT_EQ(ProposalAfter(clamped, 0.25), NUVSimValue(0.28));
 }
 
-TEST_F(RedrawPacing, IntervalChangeRebasesThePendingRedraw) {
-  Settings::SetMasterClockYesOrNo(1);
-  Agent* agent = MakeAgent(true);
-  NUVSimValue proposed;
-  agent->SetStartEnd(NUVSimValue(1.0), NUVSimValue(NUVSimValue::DblMax));
-  agent->Init();
-  agent->SetCurrentSimValue(NUVSimValue(1.0));
-  agent->GetNextProposedValue(proposed);
-  ASSERT_EQ(proposed, NUVSimValue(1.1));
-  agent->SetCurrentSimValue(NUVSimValue(1.05));
-  EXPECT_EQ(agent->SetInterval(NUVSimValue(0.2)), S_OK);
-  // 1.1 goes back to 1.0 on the old grid, then forward to 1.2 on the new one.
-  agent->SetCurrentSimValue(NUVSimValue(1.2));
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(1.4)) << "the pending redraw was 1.2";
-
-  // At 1.2 with 1.4 pending, the step becomes 0.4: back two old steps to
-  // 1.0, forward one new step to 1.4, then the grid goes on by 0.4.
-  agent->SetSpeedFactor(NUVSimValue(2.0));
-  agent->SetCurrentSimValue(NUVSimValue(1.6));
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(1.8));
-  EXPECT_EQ(agent->SetSpeedFactor(NUVSimValue(0.0)), S_OK) << "ignored";
-  EXPECT_EQ(agent->SetSpeedFactor(NUVSimValue(-1.0)), S_OK) << "ignored";
-  NUVSimValue internal;
-  agent->GetInternalInterval(internal, 1);
-  EXPECT_EQ(internal, NUVSimValue(0.4));
-}
-
-TEST_F(RedrawPacing, IntervalBoundsAndSwitchingOff) {
+TEST_F(RedrawPacing, IntervalChangesRebaseThePendingRedrawWithinTheirBounds) {
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
   NUVSimValue v;
@@ -258,38 +235,36 @@ TEST_F(RedrawPacing, IntervalBoundsAndSwitchingOff) {
   EXPECT_EQ(agent->SetInterval(NUVSimValue(-1.0)), E_FAIL);
   agent->GetInternalInterval(v, 0);
   EXPECT_EQ(v, NUVSimValue(0.1)) << "a rejected interval changes nothing";
+  agent->SetStartEnd(NUVSimValue(1.0), NUVSimValue(NUVSimValue::DblMax));
+  agent->Init();
+  ASSERT_EQ(ProposalAfter(agent, 1.0), NUVSimValue(1.1));
+  agent->SetCurrentSimValue(NUVSimValue(1.05));
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(0.2)), S_OK);
+  // 1.1 goes back to 1.0 on the old grid, then forward to 1.2 on the new one.
+  EXPECT_EQ(ProposalAfter(agent, 1.2), NUVSimValue(1.4)) << "the pending redraw was 1.2";
+  // At 1.2 with 1.4 pending, the step becomes 0.4: back two old steps to
+  // 1.0, forward one new step to 1.4, then the grid goes on by 0.4.
+  agent->SetSpeedFactor(NUVSimValue(2.0));
+  EXPECT_EQ(ProposalAfter(agent, 1.6), NUVSimValue(1.8));
+  agent->SetSpeedFactor(NUVSimValue(0.0));   // ignored
+  agent->SetSpeedFactor(NUVSimValue(-1.0));  // ignored
+  agent->GetInternalInterval(v, 1);
+  EXPECT_EQ(v, NUVSimValue(0.4));
+
+  agent = MakeAgent(true);  // a fresh agent at its default interval
   EXPECT_EQ(agent->SetInterval(NUVSimValue(0, 1)), S_OK) << "the smallest interval itself";
-  agent->GetInternalInterval(v, 0);
-  EXPECT_EQ(v, NUVSimValue(0, 1));
   EXPECT_EQ(agent->SetInterval(NUVSimValue(4611686018427387904.0)), S_OK);
   agent->GetInternalInterval(v, 0);
   EXPECT_EQ(v, NUVSimValue(4611686018427387904.0)) << "2^62 itself is an interval, not off";
   EXPECT_EQ(agent->SetInterval(NUVSimValue(9.3e18)), S_OK);
   agent->GetInternalInterval(v, 0);
   EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "above 2^62 the interval is off";
-  agent->SetCurrentSimValue(NUVSimValue(0.0));
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax));
+  EXPECT_EQ(ProposalAfter(agent, 0.0), NUVSimValue(NUVSimValue::DblMax));
   agent->ForceInterval(1);
   agent->GetNextProposedValue(v);
   EXPECT_NE(v, NUVSimValue(NUVSimValue::DblMax)) << "a forced interval acts on one proposal";
   agent->GetNextProposedValue(v);
   EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax));
-}
-
-TEST_F(RedrawPacing, ResetRepeatsTheLastProposal) {
-  Settings::SetMasterClockYesOrNo(1);
-  Agent* agent = MakeAgent(true);
-  NUVSimValue v;
-  agent->SetCurrentSimValue(NUVSimValue(0.0));
-  agent->GetNextProposedValue(v);
-  ASSERT_EQ(v, NUVSimValue(0.1));
-  agent->SetCurrentSimValue(NUVSimValue(0.1));
-  agent->Reset();
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(0.1)) << "repeated after Reset";
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(0.2)) << "then advances normally";
 }
 
 TEST_F(RedrawPacing, ScheduledRedraws) {
@@ -310,9 +285,7 @@ TEST_F(RedrawPacing, ScheduledRedraws) {
   agent->GetNextProposedValue(v);
   EXPECT_EQ(v, NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 1) << "1.0 left the list";
-  agent->SetCurrentSimValue(NUVSimValue(2.5));
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "none left: the greatest value";
+  EXPECT_EQ(ProposalAfter(agent, 2.5), NUVSimValue(NUVSimValue::DblMax)) << "none left: the greatest value";
   agent->GetNextScheduled(v);
   EXPECT_EQ(v, NUVSimValue(-1.0));
 
@@ -321,6 +294,7 @@ TEST_F(RedrawPacing, ScheduledRedraws) {
   agent->GetNextProposedValue(v);
   EXPECT_EQ(v, NUVSimValue(2.6)) << "with the master clock: the earlier of grid and schedule";
 }
+
 
 // Passed values are dropped from the front of the list once more than 1,024
 // of them make up most of it; what remains must still come in order.
@@ -348,6 +322,7 @@ TEST_F(RedrawPacing, ScheduledRedrawsStayInOrderPastTheCompactionOfPassedValues)
   EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "every scheduled value was passed";
   EXPECT_EQ(agent->GetScheduledCount(), 0);
 }
+
 
 TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {
   Agent* agent = MakeAgent(false);
@@ -379,19 +354,17 @@ TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {
   Agent* bare = MakeAgent(false, false);
   bare->ForceRedraw();
   EXPECT_EQ(bare->GetFrameState(), Agent::FrameObserve) << "no graphics: observe instead";
-}
 
-TEST_F(RedrawPacing, CommitRecordsObservedFramesAndComputeNextIterationHoldsTheValue) {
-  Agent* agent = MakeAgent(true);
+  Agent* nt = MakeAgent(true);
   NUVSimValue last;
-  agent->ComputeNextIteration(1);
-  agent->SetCurrentSimValue(NUVSimValue(0.5));
-  agent->Commit();
-  agent->LastFrameObserved(last);
-  EXPECT_EQ(last, NUVSimValue(-1.0)) << "held: the value was ignored and state 0 records nothing";
-  agent->SetCurrentSimValue(NUVSimValue(0.5));  // Commit cleared the hold
-  agent->Commit();
-  agent->LastFrameObserved(last);
+  nt->ComputeNextIteration(1);
+  nt->SetCurrentSimValue(NUVSimValue(0.5));
+  nt->Commit();
+  nt->LastFrameObserved(last);
+  EXPECT_EQ(last, NUVSimValue(-1.0)) << "held: the value was ignored and nothing recorded";
+  nt->SetCurrentSimValue(NUVSimValue(0.5));  // Commit cleared the hold
+  nt->Commit();
+  nt->LastFrameObserved(last);
   EXPECT_EQ(last, NUVSimValue(0.5));
 }
 

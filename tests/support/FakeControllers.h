@@ -32,10 +32,7 @@ class FakeController : public ControllerI {
     return E_FAIL;
   }
   long SetControlledAgent(NUVVar<AgentI>&) override { return S_OK; }
-  long GetControlledAgent(NUVVar<AgentI>& agent) override {
-    agent = nullptr;
-    return S_OK;
-  }
+  long GetControlledAgent(NUVVar<AgentI>& agent) override { agent = nullptr; return S_OK; }
   long Stop() override { return S_OK; }
   long Rewind() override { return S_OK; }
 
@@ -51,10 +48,7 @@ class FakeKeyFrameController : public FakeController<NUVISimControllerKeyFrame, 
     ok = canContinue;
     return S_OK;
   }
-  long GetCurrentSimValue(NUVSimValue& value) override {
-    value = NUVSimValue();
-    return S_OK;
-  }
+  long GetCurrentSimValue(NUVSimValue& value) override { value = NUVSimValue(); return S_OK; }
   unsigned char canContinue = 1;
 };
 

@@ -54,36 +54,18 @@ class SimCountingAgent : public AgentI {
     s = steps >= statusFromStep ? status : SimLoopContinue;
     return Note("Loop");
   }
-  long GetPriority(SimAgentPriority& p) override {
-    p = SimAgentPriorityNormal;
-    return S_OK;
-  }
+  long GetPriority(SimAgentPriority& p) override { p = SimAgentPriorityNormal; return S_OK; }
   long SetPriority(SimAgentPriority) override { return S_OK; }
-  long GetSubPriority(unsigned int& p) override {
-    p = 0;
-    return S_OK;
-  }
-  long GetType(SimAgentType& t) override {
-    t = SimAgentTypeCompute;
-    return S_OK;
-  }
+  long GetSubPriority(unsigned int& p) override { p = 0; return S_OK; }
+  long GetType(SimAgentType& t) override { t = SimAgentTypeCompute; return S_OK; }
   long SetType(SimAgentType) override { return S_OK; }
   long SetSimulationController(NUVVar<ControllerI>& c, unsigned char attach) override {
     controller = c;
     return Note(attach ? "Attach" : "Detach");
   }
-  long GetSimulationController(NUVVar<ControllerI>& c) override {
-    c = controller;
-    return S_OK;
-  }
-  long GetEnabled(unsigned char& e) override {
-    e = enabled;
-    return S_OK;
-  }
-  long SetEnabled(unsigned char e) override {
-    enabled = e;
-    return S_OK;
-  }
+  long GetSimulationController(NUVVar<ControllerI>& c) override { c = controller; return S_OK; }
+  long GetEnabled(unsigned char& e) override { e = enabled; return S_OK; }
+  long SetEnabled(unsigned char e) override { enabled = e; return S_OK; }
 
   SimCallLog* log;
   std::string tag;
@@ -97,10 +79,7 @@ class SimCountingAgent : public AgentI {
   std::function<void()> onCommit;  // runs inside Commit, after logging
 
  protected:
-  long Note(const std::string& what) {
-    log->Add(tag, what);
-    return S_OK;
-  }
+  long Note(const std::string& what) { log->Add(tag, what); return S_OK; }
 };
 
 template <class AgentI, class ControllerI>
@@ -131,10 +110,7 @@ class SimCountingNegociatedTimeAgent
   long ReInitData(const SimReInitParameter& r) override {
     return Note("ReInit " + std::to_string(static_cast<int>(r)));
   }
-  long GetComputeStatus(SimComputeStatus& s) override {
-    s = computeStatus;
-    return S_OK;
-  }
+  long GetComputeStatus(SimComputeStatus& s) override { s = computeStatus; return S_OK; }
   long GetNextProposedValue(NUVSimValue& v) override {
     if (!propose) return Note("Propose none");
     v = propose(current);
