@@ -15,7 +15,8 @@ NUVSimNegociatedTimeController::NUVSimNegociatedTimeController()
 
 NUVSimNegociatedTimeController::~NUVSimNegociatedTimeController() = default;
 
-long NUVSimNegociatedTimeController::SetStartEnd(const NUVSimValue& iStart, const NUVSimValue& iEnd) {
+long NUVSimNegociatedTimeController::SetStartEnd(const NUVSimValue& iStart,
+                                                 const NUVSimValue& iEnd) {
   if (State() == StatePlaying) return E_UNEXPECTED;
   if (iEnd < iStart) return E_INVALIDARG;
   _Start = iStart;
@@ -44,8 +45,7 @@ void NUVSimNegociatedTimeController::BeginPlay(AgentVar& iAgent) {
   iAgent->Activate();
 }
 
-bool NUVSimNegociatedTimeController::NextValue(AgentVar& iAgent, bool iFirst,
-                                               NUVSimValue& oValue) {
+bool NUVSimNegociatedTimeController::NextValue(AgentVar& iAgent, bool iFirst, NUVSimValue& oValue) {
   _Status = StatusProposedStep;
   if (iFirst) {
     oValue = _Start;
@@ -86,8 +86,8 @@ void NUVSimNegociatedTimeController::PlayReset(bool iRewind) {
 }
 
 long NUVSimNegociatedTimeController::IsRunFinished(unsigned char& ioFinished) {
-  bool finished = State() == StateOver || !_Agent || _RunEndRequested ||
-                  _RunIterations >= _IterationsPerRun;
+  bool finished =
+      State() == StateOver || !_Agent || _RunEndRequested || _RunIterations >= _IterationsPerRun;
   if (finished) {
     _RunIterations = 0;
     _RunEndRequested = 0;

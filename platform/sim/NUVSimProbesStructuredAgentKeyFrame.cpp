@@ -16,12 +16,9 @@ long NUVSimProbesStructuredAgentKeyFrame::GetModeParams(int, unsigned char&, NUV
   return S_OK;
 }
 
-long NUVSimProbesStructuredAgentKeyFrame::DispatchModeParams(int iMode, const NUVSimValue& iStart,
-                                                             const NUVSimValue& iEnd,
-                                                             const NUVSimValue& iStep,
-                                                             const NUVSimValue& iRate,
-                                                             unsigned char iLoop,
-                                                             unsigned char iAccepted) {
+long NUVSimProbesStructuredAgentKeyFrame::DispatchModeParams(
+    int iMode, const NUVSimValue& iStart, const NUVSimValue& iEnd, const NUVSimValue& iStep,
+    const NUVSimValue& iRate, unsigned char iLoop, unsigned char iAccepted) {
   for (auto& a : _Members.Enabled())
     a->DispatchModeParams(iMode, iStart, iEnd, iStep, iRate, iLoop, iAccepted);
   return S_OK;

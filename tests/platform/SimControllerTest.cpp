@@ -6,7 +6,6 @@
 #include "NUVBaseUnknown_WR.h"
 #include "NUVSimKeyFrameController.h"
 #include "NUVSimNegociatedTimeController.h"
-#include "NUVSimProbesStructuredAgentNegociatedTime.h"
 #include "SimCountingAgents.h"
 
 namespace {
@@ -290,33 +289,19 @@ TEST_F(SimNegociatedTimeController, AsksForAProposalBeforeEveryStepButTheFirst) 
   EXPECT_EQ(Status(), NT::StatusStopped);
 }
 
-TEST_F(SimNegociatedTimeController, AdvancesToTheSmallestProposalOfTheMembers) {
-  auto* structured = new NUVSimProbesStructuredAgentNegociatedTime;
-  auto* other = new SimCountingNegociatedTimeAgent(&log, "B");
-  auto* silent = new SimCountingNegociatedTimeAgent(&log, "C");
-  agent->propose = [](const NUVSimValue& v) { return v + NUVSimValue(0.3); };
-  other->propose = [](const NUVSimValue& v) { return v + NUVSimValue(0.2); };
-  for (NUVISimAgentNegociatedTime_var m : {NUVISimAgentNegociatedTime_var(agent),
-                                           NUVISimAgentNegociatedTime_var(other),
-                                           NUVISimAgentNegociatedTime_var(silent)})
-    structured->AddMember(m);
+TEST_F(SimNegociatedTimeController, AdvancesToTheProposalAndReInitialisesForAReplay) {
   controller->SetStartEnd(0.0, 1.0);
-  Attach(structured);
-  EXPECT_EQ(PlayAll(), 6);
-  EXPECT_EQ(Sets("A"), (Calls{"0", "0.2", "0.4", "0.6", "0.8", "1"}));
-  EXPECT_EQ(Sets("C"), Sets("A")) << "every member plays the negotiated value";
-
+  agent->propose = [](const NUVSimValue& v) { return v + NUVSimValue(0.3); };
+  Attach(agent);
+  EXPECT_EQ(PlayAll(), 5);
+  EXPECT_EQ(Sets(), (Calls{"0", "0.3", "0.6", "0.9", "1"}));
   ASSERT_EQ(controller->Rewind(), S_OK);
   log.Clear();
-  other->propose = [](const NUVSimValue&) { return NUVSimValue(-1.0); };  // no proposal
-  agent->propose = [](const NUVSimValue& v) { return v + NUVSimValue(0.5); };
+  agent->propose = [](const NUVSimValue&) { return NUVSimValue(-1.0); };
+  controller->SetDefaultStep(0.5);
   EXPECT_EQ(PlayAll(), 3);
-  EXPECT_EQ(Sets("A"), (Calls{"0", "0.5", "1"}));
-  EXPECT_EQ(log.Of("A")[1], "ReInit 1") << "after Rewind the agents re-initialise for a replay";
-  Detach();
-  other->Release();
-  silent->Release();
-  structured->Release();
+  EXPECT_EQ(Sets(), (Calls{"0", "0.5", "1"})) << "-1.0 is no proposal: the default step";
+  EXPECT_EQ(log.Of("A")[1], "ReInit 1") << "after Rewind the agent re-initialises for a replay";
 }
 
 TEST_F(SimNegociatedTimeController, TakesTheDefaultStepOrTheEndWhenProposalsDoNotFit) {

@@ -8,13 +8,13 @@
 #include "FakeControllers.h"
 #include "FrameTestScene.h"
 #include "NUVISimErrorManager.h"
-#include "NUVSimulationError.h"
-#include "PLMGetSimErrorManager.h"
 #include "NUVOsTestHooks.h"
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimDrawOrContinueMessage.h"
 #include "NUVSimExecutionOptionsSettings.h"
 #include "NUVSimMessageQueue.h"
+#include "NUVSimulationError.h"
+#include "PLMGetSimErrorManager.h"
 
 namespace {
 
@@ -113,7 +113,8 @@ TEST_F(RedrawPacing, SynchronousRefreshDrawsEveryNthStep) {
   Settings::SetGraphicsUpdatesYesOrNo(0);
   states.clear();
   for (int i = 1; i <= 3; ++i) states.push_back(Step(agent, 1 + 0.1 * i));
-  EXPECT_EQ(states, (std::vector<int>{Agent::FramePending, Agent::FramePending, Agent::FrameObserve}))
+  EXPECT_EQ(states,
+            (std::vector<int>{Agent::FramePending, Agent::FramePending, Agent::FrameObserve}))
       << "graphics updates off: observed only";
 
   Agent* noGraphics = MakeAgent(false, false);
@@ -125,7 +126,6 @@ TEST_F(RedrawPacing, SynchronousRefreshDrawsEveryNthStep) {
   EXPECT_EQ(Step(agent, 2.1), Agent::FrameDrawSynchronous) << "a rate of one or less: every step";
   EXPECT_EQ(Step(agent, 2.2), Agent::FrameDrawSynchronous);
 }
-
 
 TEST_F(RedrawPacing, TimedRefreshDrawsOncePerUpdateTime) {
   Settings::SetUpdateTime(0.5f);
@@ -146,13 +146,12 @@ TEST_F(RedrawPacing, TimedRefreshDrawsOncePerUpdateTime) {
   EXPECT_EQ(Step(agent, 0.7), Agent::FrameObserve);
 }
 
-
 TEST_F(RedrawPacing, TimedRefreshOnAForeignStepDrawsWithoutObserving) {
   Settings::SetUpdateTime(0.5f);
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
   NUVSimValue proposed;
-  ProposalAfter(agent, 0.0);  // proposes 0.1
+  ProposalAfter(agent, 0.0);                     // proposes 0.1
   agent->SetCurrentSimValue(NUVSimValue(0.05));  // another agent's step
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
   agent->GetNextProposedValue(proposed);
@@ -171,7 +170,6 @@ TEST_F(RedrawPacing, TimedRefreshOnAForeignStepDrawsWithoutObserving) {
   agent->SetCurrentSimValue(NUVSimValue(0.08));
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
 }
-
 
 TEST_F(RedrawPacing, NegociatedTimeWithAndWithoutTheMasterClock) {
   Settings::SetMasterClockYesOrNo(1);
@@ -197,7 +195,6 @@ TEST_F(RedrawPacing, NegociatedTimeWithAndWithoutTheMasterClock) {
   agent->SetCurrentSimValue(own);
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawRealTime);
 }
-
 
 TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsRepeatsAfterResetAndClampsToTheEnd) {
   Settings::SetMasterClockYesOrNo(1);
@@ -285,7 +282,8 @@ TEST_F(RedrawPacing, ScheduledRedraws) {
   agent->GetNextProposedValue(v);
   EXPECT_EQ(v, NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 1) << "1.0 left the list";
-  EXPECT_EQ(ProposalAfter(agent, 2.5), NUVSimValue(NUVSimValue::DblMax)) << "none left: the greatest value";
+  EXPECT_EQ(ProposalAfter(agent, 2.5), NUVSimValue(NUVSimValue::DblMax))
+      << "none left: the greatest value";
   agent->GetNextScheduled(v);
   EXPECT_EQ(v, NUVSimValue(-1.0));
 
@@ -294,7 +292,6 @@ TEST_F(RedrawPacing, ScheduledRedraws) {
   agent->GetNextProposedValue(v);
   EXPECT_EQ(v, NUVSimValue(2.6)) << "with the master clock: the earlier of grid and schedule";
 }
-
 
 // Passed values are dropped from the front of the list once more than 1,024
 // of them make up most of it; what remains must still come in order.
@@ -323,7 +320,6 @@ TEST_F(RedrawPacing, ScheduledRedrawsStayInOrderPastTheCompactionOfPassedValues)
   EXPECT_EQ(agent->GetScheduledCount(), 0);
 }
 
-
 TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {
   Agent* agent = MakeAgent(false);
   unsigned char flag;
@@ -339,7 +335,10 @@ TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawForced) << "only from 0";
   agent->CancelRedraw();
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
-  struct Row { int state; unsigned char drawable, drawing, observable; };
+  struct Row {
+    int state;
+    unsigned char drawable, drawing, observable;
+  };
   for (Row r : {Row{Agent::FrameNone, 0, 0, 0}, Row{Agent::FrameObserve, 1, 0, 1},
                 Row{Agent::FrameDrawForced, 1, 1, 1}}) {
     if (r.state == Agent::FrameObserve) agent->RequestObservation();
@@ -462,8 +461,7 @@ TEST_F(RedrawPacing, SettingsAreReadAtEveryStepInTheirOrder) {
                    "GetGraphicsUpdatesYesOrNo", "GetUpdateTime"}))
       << "a foreign step asks the master clock, then the timed refresh";
   Settings::SetRealTimeYesOrNo(1);
-  EXPECT_EQ(reads([&] { nt->SetCurrentSimValue(NUVSimValue(0.07)); }),
-            Names{"GetRealTimeYesOrNo"})
+  EXPECT_EQ(reads([&] { nt->SetCurrentSimValue(NUVSimValue(0.07)); }), Names{"GetRealTimeYesOrNo"})
       << "real-time play decides from the real-time setting alone";
   nt->SetCurrentSimValue(NUVSimValue(0.2));
   EXPECT_EQ(reads([&] { nt->GetNextProposedValue(v); }),

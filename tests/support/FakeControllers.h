@@ -41,7 +41,8 @@ class FakeController : public ControllerI {
   std::function<void()> onIterate;
 };
 
-class FakeKeyFrameController : public FakeController<NUVISimControllerKeyFrame, NUVISimAgentKeyFrame> {
+class FakeKeyFrameController
+    : public FakeController<NUVISimControllerKeyFrame, NUVISimAgentKeyFrame> {
  public:
   long CanContinue(unsigned char& ok) override {
     ++continueQueries;
