@@ -76,12 +76,25 @@ class RedrawPacing : public ::testing::Test {
     agent->GetLoopStatus(status);
     return state;
   }
-  // Sets the value, then returns the agent's next proposal.
-  static NUVSimValue ProposalAfter(Agent* agent, double value) {
-    agent->SetCurrentSimValue(NUVSimValue(value));
+  // The agent's next proposal, after setting a value.
+  static NUVSimValue Proposal(Agent* agent) {
     NUVSimValue proposed;
     agent->GetNextProposedValue(proposed);
     return proposed;
+  }
+  static NUVSimValue ProposalAfter(Agent* agent, double value) {
+    agent->SetCurrentSimValue(NUVSimValue(value));
+    return Proposal(agent);
+  }
+  static NUVSimValue Interval(Agent* agent, int withSpeedFactor) {
+    NUVSimValue interval;
+    agent->GetInternalInterval(interval, withSpeedFactor);
+    return interval;
+  }
+  static NUVSimValue NextScheduled(Agent* agent) {
+    NUVSimValue next;
+    agent->GetNextScheduled(next);
+    return next;
   }
   static void Seconds(double s) {
     NUVOsAdvancePerformanceCounter(static_cast<long long>(s * kSecond));
@@ -180,8 +193,7 @@ TEST_F(RedrawPacing, NegociatedTimeWithAndWithoutTheMasterClock) {
   EXPECT_EQ(agent->GetFrameState(), Agent::FramePending) << "the proposed value is an own step";
 
   Settings::SetMasterClockYesOrNo(0);
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(-1.0)) << "without master clock and schedule: no value";
+  EXPECT_EQ(Proposal(agent), NUVSimValue(-1.0)) << "without master clock and schedule: no value";
   agent->SetCurrentSimValue(NUVSimValue(0.13));
   EXPECT_EQ(agent->GetFrameState(), Agent::FramePending)
       << "without the master clock every step is an own step";
@@ -205,10 +217,8 @@ TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsRepeatsAfterResetAndClampsToThe
   agent->SetCurrentSimValue(NUVSimValue(0.4));
   agent->Reset();
   NUVSimValue v;
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(0.4)) << "repeated after Reset";
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(0.5)) << "then advances normally";
+  EXPECT_EQ(Proposal(agent), NUVSimValue(0.4)) << "repeated after Reset";
+  EXPECT_EQ(Proposal(agent), NUVSimValue(0.5)) << "then advances normally";
 
   Agent* clamped = MakeAgent(true);
   NUVSimValue start(5.0), end;
@@ -230,8 +240,7 @@ TEST_F(RedrawPacing, IntervalChangesRebaseThePendingRedrawWithinTheirBounds) {
   NUVSimValue v;
   EXPECT_EQ(agent->SetInterval(NUVSimValue(0.0)), E_FAIL);
   EXPECT_EQ(agent->SetInterval(NUVSimValue(-1.0)), E_FAIL);
-  agent->GetInternalInterval(v, 0);
-  EXPECT_EQ(v, NUVSimValue(0.1)) << "a rejected interval changes nothing";
+  EXPECT_EQ(Interval(agent, 0), NUVSimValue(0.1)) << "a rejected interval changes nothing";
   agent->SetStartEnd(NUVSimValue(1.0), NUVSimValue(NUVSimValue::DblMax));
   agent->Init();
   ASSERT_EQ(ProposalAfter(agent, 1.0), NUVSimValue(1.1));
@@ -245,23 +254,18 @@ TEST_F(RedrawPacing, IntervalChangesRebaseThePendingRedrawWithinTheirBounds) {
   EXPECT_EQ(ProposalAfter(agent, 1.6), NUVSimValue(1.8));
   agent->SetSpeedFactor(NUVSimValue(0.0));   // ignored
   agent->SetSpeedFactor(NUVSimValue(-1.0));  // ignored
-  agent->GetInternalInterval(v, 1);
-  EXPECT_EQ(v, NUVSimValue(0.4));
+  EXPECT_EQ(Interval(agent, 1), NUVSimValue(0.4));
 
   agent = MakeAgent(true);  // a fresh agent at its default interval
   EXPECT_EQ(agent->SetInterval(NUVSimValue(0, 1)), S_OK) << "the smallest interval itself";
   EXPECT_EQ(agent->SetInterval(NUVSimValue(4611686018427387904.0)), S_OK);
-  agent->GetInternalInterval(v, 0);
-  EXPECT_EQ(v, NUVSimValue(4611686018427387904.0)) << "2^62 itself is an interval, not off";
+  EXPECT_EQ(Interval(agent, 0), NUVSimValue(4611686018427387904.0)) << "2^62 itself is an interval, not off";
   EXPECT_EQ(agent->SetInterval(NUVSimValue(9.3e18)), S_OK);
-  agent->GetInternalInterval(v, 0);
-  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "above 2^62 the interval is off";
+  EXPECT_EQ(Interval(agent, 0), NUVSimValue(NUVSimValue::DblMax)) << "above 2^62 the interval is off";
   EXPECT_EQ(ProposalAfter(agent, 0.0), NUVSimValue(NUVSimValue::DblMax));
   agent->ForceInterval(1);
-  agent->GetNextProposedValue(v);
-  EXPECT_NE(v, NUVSimValue(NUVSimValue::DblMax)) << "a forced interval acts on one proposal";
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax));
+  EXPECT_NE(Proposal(agent), NUVSimValue(NUVSimValue::DblMax)) << "a forced interval acts on one proposal";
+  EXPECT_EQ(Proposal(agent), NUVSimValue(NUVSimValue::DblMax));
 }
 
 TEST_F(RedrawPacing, ScheduledRedraws) {
@@ -273,24 +277,19 @@ TEST_F(RedrawPacing, ScheduledRedraws) {
   agent->ScheduleRedraw(NUVSimValue());
   agent->ScheduleRedraw(NUVSimValue(-3.0));
   EXPECT_EQ(agent->GetScheduledCount(), 2) << "no duplicates, nothing at or below empty";
-  agent->GetNextScheduled(v);
-  EXPECT_EQ(v, NUVSimValue(1.0));
+  EXPECT_EQ(NextScheduled(agent), NUVSimValue(1.0));
   agent->SetCurrentSimValue(NUVSimValue(1.0));
-  agent->GetNextScheduled(v);
-  EXPECT_EQ(v, NUVSimValue(2.0));
+  EXPECT_EQ(NextScheduled(agent), NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 2) << "GetNextScheduled changes nothing";
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(2.0));
+  EXPECT_EQ(Proposal(agent), NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 1) << "1.0 left the list";
   EXPECT_EQ(ProposalAfter(agent, 2.5), NUVSimValue(NUVSimValue::DblMax))
       << "none left: the greatest value";
-  agent->GetNextScheduled(v);
-  EXPECT_EQ(v, NUVSimValue(-1.0));
+  EXPECT_EQ(NextScheduled(agent), NUVSimValue(-1.0));
 
   Settings::SetMasterClockYesOrNo(1);
   agent->ScheduleRedraw(NUVSimValue(9.0));
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(2.6)) << "with the master clock: the earlier of grid and schedule";
+  EXPECT_EQ(Proposal(agent), NUVSimValue(2.6)) << "with the master clock: the earlier of grid and schedule";
 }
 
 // Passed values are dropped from the front of the list once more than 1,024
@@ -315,8 +314,7 @@ TEST_F(RedrawPacing, ScheduledRedrawsStayInOrderPastTheCompactionOfPassedValues)
       agent->SetCurrentSimValue(v);
     }
   }
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "every scheduled value was passed";
+  EXPECT_EQ(Proposal(agent), NUVSimValue(NUVSimValue::DblMax)) << "every scheduled value was passed";
   EXPECT_EQ(agent->GetScheduledCount(), 0);
 }
 
