@@ -1,13 +1,15 @@
+// The per-context coordinator registry, simulation notifications and clash
+// groups.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "NUVBaseUnknown_WR.h"
+#include "NUVCallbackManager.h"
 #include "NUVDictionary.h"
+#include "NUVEventSubscriber.h"
 #include "NUVFillDictionary.h"
 #include "NUVSimMasterObservation.h"
-#include "NUVCallbackManager.h"
-#include "NUVEventSubscriber.h"
 #include "NUVSimNotification.h"
 #include "RWMWDMSortImpl.h"
 
