@@ -91,6 +91,19 @@ class RedrawPacing : public ::testing::Test {
     agent->GetInternalInterval(interval, withSpeedFactor);
     return interval;
   }
+  // "drawable drawing observable" as three digits.
+  static std::string Flags(Agent* agent) {
+    unsigned char drawable = 9, drawing = 9, observable = 9;
+    agent->IsFrameDrawable(drawable);
+    agent->IsFrameDrawing(drawing);
+    agent->IsFrameObservable(observable);
+    return std::to_string(drawable) + std::to_string(drawing) + std::to_string(observable);
+  }
+  static SimLoopStatus Loop(Agent* agent) {
+    SimLoopStatus status = SimLoopUnset;
+    agent->GetLoopStatus(status);
+    return status;
+  }
   static NUVSimValue NextScheduled(Agent* agent) {
     NUVSimValue next;
     agent->GetNextScheduled(next);
@@ -171,11 +184,7 @@ TEST_F(RedrawPacing, TimedRefreshOnAForeignStepDrawsWithoutObserving) {
   Seconds(0.6);
   agent->SetCurrentSimValue(NUVSimValue(0.07));
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawOnly);
-  unsigned char observable = 1, drawing = 0;
-  agent->IsFrameObservable(observable);
-  agent->IsFrameDrawing(drawing);
-  EXPECT_EQ(observable, 0);
-  EXPECT_EQ(drawing, 1);
+  EXPECT_EQ(Flags(agent), "110") << "drawn, not observed";
 
   Settings::SetGraphicsUpdatesYesOrNo(0);
   agent->GetNextProposedValue(proposed);
@@ -320,34 +329,21 @@ TEST_F(RedrawPacing, ScheduledRedrawsStayInOrderPastTheCompactionOfPassedValues)
 
 TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {
   Agent* agent = MakeAgent(false);
-  unsigned char flag;
+  EXPECT_EQ(Flags(agent), "000");
   agent->RequestObservation();
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameObserve);
+  EXPECT_EQ(Flags(agent), "101");
   agent->RequestRedraw();  // synchronous refresh is off: observe
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameObserve);
   Settings::SetSynchronousRefresh(1);
   agent->RequestRedraw();
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawForced);
+  EXPECT_EQ(Flags(agent), "111");
   EXPECT_TRUE(agent->GetDrawMessage()->GetDrawable()) << "ForceRedraw marks the message at once";
   agent->RequestObservation();
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawForced) << "only from 0";
   agent->CancelRedraw();
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
-  struct Row {
-    int state;
-    unsigned char drawable, drawing, observable;
-  };
-  for (Row r : {Row{Agent::FrameNone, 0, 0, 0}, Row{Agent::FrameObserve, 1, 0, 1},
-                Row{Agent::FrameDrawForced, 1, 1, 1}}) {
-    if (r.state == Agent::FrameObserve) agent->RequestObservation();
-    if (r.state == Agent::FrameDrawForced) agent->ForceRedraw();
-    agent->IsFrameDrawable(flag);
-    EXPECT_EQ(flag, r.drawable) << "state " << r.state;
-    agent->IsFrameDrawing(flag);
-    EXPECT_EQ(flag, r.drawing) << "state " << r.state;
-    agent->IsFrameObservable(flag);
-    EXPECT_EQ(flag, r.observable) << "state " << r.state;
-  }
   Agent* bare = MakeAgent(false, false);
   bare->ForceRedraw();
   EXPECT_EQ(bare->GetFrameState(), Agent::FrameObserve) << "no graphics: observe instead";
@@ -372,15 +368,11 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   Settings::SetRealTimeYesOrNo(1);
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
-  NUVSimValue proposed;
-  SimLoopStatus status = SimLoopUnset;
   agent->SetCurrentSimValue(NUVSimValue(0.0));
   for (int i = 1; i <= 10; ++i) {
     Seconds(0.001 * i);
-    agent->GetNextProposedValue(proposed);
-    agent->SetCurrentSimValue(proposed);
-    agent->GetLoopStatus(status);
-    EXPECT_EQ(status, SimLoopContinue) << "growth " << i;
+    agent->SetCurrentSimValue(Proposal(agent));
+    EXPECT_EQ(Loop(agent), SimLoopContinue) << "growth " << i;
   }
   NUVISimErrorManager_var manager;
   PLMGetSimErrorManager::Get(manager, 1, nullptr, nullptr);
@@ -390,13 +382,11 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   EXPECT_EQ(errors, 0);
 
   Seconds(0.011);
-  agent->GetNextProposedValue(proposed);
-  agent->SetCurrentSimValue(proposed);
+  agent->SetCurrentSimValue(Proposal(agent));
   agent->Commit();
   agent->GetDrawMessage()->SetDrawable(0);
   NUVSimMessageQueue::GetInstance()->EmptyQueue();
-  agent->GetLoopStatus(status);
-  EXPECT_EQ(status, SimLoopStop) << "the eleventh growth stops play";
+  EXPECT_EQ(Loop(agent), SimLoopStop) << "the eleventh growth stops play";
   EXPECT_FALSE(agent->GetDrawMessage()->IsPosted()) << "no draw-or-continue message meanwhile";
   manager->GetNumberOfErrors(errors);
   ASSERT_EQ(errors, 1);
@@ -406,15 +396,13 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   NUVUnicodeString text = error->GetMessageText();
   EXPECT_NE(text.Std().find("behind"), std::string::npos) << text.Std();
   error->Release();
-  agent->GetLoopStatus(status);
-  EXPECT_EQ(status, SimLoopStop);
+  EXPECT_EQ(Loop(agent), SimLoopStop);
   manager->GetNumberOfErrors(errors);
   EXPECT_EQ(errors, 2) << "raised at every call while late";
 
   Seconds(0.001);  // shorter than the advance before: not growing
-  agent->GetNextProposedValue(proposed);
-  agent->GetLoopStatus(status);
-  EXPECT_EQ(status, SimLoopContinue) << "one non-growing advance brings play back";
+  Proposal(agent);
+  EXPECT_EQ(Loop(agent), SimLoopContinue) << "one non-growing advance brings play back";
   PLMGetSimErrorManager::RemoveManager(manager);
 }
 
