@@ -6,6 +6,7 @@
 #include "NUVDictionary.h"
 #include "NUVEzrErrorHandler.h"
 #include "NUVEzrErrorHandlerData.h"
+#include "NUVFillDictionary.h"
 #include "NUVFrmEditor.h"
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
@@ -54,7 +55,7 @@ class TIENUVISimErrorManagerNUVESimErrorManager
 
 NUV_IMPLEMENT_CLASS_EXT(TIENUVISimErrorManagerNUVESimErrorManager,
                         NUVISimErrorManager::MetaObject(), "NUVNull", VELLORAN_LIBRARY_NAME,
-                        NUVMetaClass::Tie, NUVESimErrorManager::MetaObject())
+                        NUVMetaClass::Tie)
 
 // Finds or builds the TIE exposing NUVISimErrorManager on a manager.
 static NUVBaseUnknown* CreateTIENUVISimErrorManagerNUVESimErrorManager(

@@ -1,6 +1,7 @@
 #include "StepRecorder.h"
 
-#include "NUVSimAgentTies.h"
+#include "NUVSimAgentKeyFrameTie.h"
+#include "NUVSimAgentNegociatedTimeTie.h"
 
 namespace {
 

@@ -1,11 +1,13 @@
 // The redraw agent's TIEs for the two agent interfaces, its creation
 // function and its registration with the component dictionary.
 #include "NUVDictionary.h"
+#include "NUVFillDictionary.h"
 #include "NUVISimAgentKeyFrame.h"
 #include "NUVISimAgentNegociatedTime.h"
+#include "NUVSimAgentKeyFrameTie.h"
+#include "NUVSimAgentNegociatedTimeTie.h"
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimComputeMessage.h"
-#include "NUVSimAgentTies.h"
 #include "NUVTie.h"
 #include "VelloranModule.h"
 #include "VelloranModuleParts.h"
@@ -13,12 +15,11 @@
 namespace {
 
 // Each TIE has a meta class of its own: the interface's name, the
-// interface's meta class as parent, the agent's as implementation.
+// interface's meta class as parent.
 template <class Interface>
 const NUVMetaClass* TieMeta() {
   static const NUVMetaClass meta(Interface::ClassName(), Interface::MetaObject(), "NUVNull",
-                                 VELLORAN_LIBRARY_NAME, NUVMetaClass::Tie,
-                                 NUVSimAgentRedraw3D::MetaObject());
+                                 VELLORAN_LIBRARY_NAME, NUVMetaClass::Tie);
   return &meta;
 }
 

@@ -111,11 +111,6 @@ int NUVDictionary::CountRegistrations(const char* library) {
   return count(r.metas) + count(r.interfaces) + count(r.creations);
 }
 
-void NUVFillDictionary::RegisterFunctionCreation(const char* name, NUVCreationFunction create,
-                                                 const char* library) {
-  NUVDictionary::RegisterCreation(library, name, create);
-}
-
 long NUVInstantiateComponent(const char* name, const NUVIID& iid, void** out) {
   if (!out) return E_INVALIDARG;
   *out = nullptr;

@@ -39,15 +39,8 @@ class VPL_EXPORT NUVDictionary {
   static const NUVMetaClass* FindMetaClass(const char* className);
   static NUVTieCreationFunction FindInterface(const char* className, const char* interfaceName);
   static NUVCreationFunction FindCreation(const char* name);
-  // Name of the TIE creation function as registered, for diagnostics.
+  // How many registrations `library` holds.
   static int CountRegistrations(const char* library);
-};
-
-// Registration of creation functions by name, as libraries call it at load.
-class VPL_EXPORT NUVFillDictionary {
- public:
-  static void RegisterFunctionCreation(const char* name, NUVCreationFunction create,
-                                       const char* library);
 };
 
 // Creates the component registered under `name` and queries `iid` on it.

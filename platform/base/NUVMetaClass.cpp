@@ -3,14 +3,12 @@
 #include <cstring>
 
 NUVMetaClass::NUVMetaClass(const char* className, const NUVMetaClass* parent,
-                           const char* extendedName, const char* libraryName, Kind kind,
-                           const NUVMetaClass* implementation)
+                           const char* extendedName, const char* libraryName, Kind kind)
     : _ClassName(className),
       _pParent(parent),
       _ExtendedName(extendedName ? extendedName : "NUVNull"),
       _LibraryName(libraryName ? libraryName : ""),
-      _Kind(kind),
-      _pImplementation(implementation) {}
+      _Kind(kind) {}
 
 int NUVMetaClass::IsAKindOf(const NUVMetaClass* other) const {
   if (!other) return 0;

@@ -19,10 +19,8 @@ class VPL_EXPORT NUVMetaClass {
  public:
   enum Kind { Implementation = 0, Interface = 1, Tie = 2 };
 
-  // `implementation` is, for a TIE, the meta class of the class it forwards to.
   NUVMetaClass(const char* className, const NUVMetaClass* parent, const char* extendedName,
-               const char* libraryName, Kind kind = Implementation,
-               const NUVMetaClass* implementation = nullptr);
+               const char* libraryName, Kind kind = Implementation);
 
   NUVMetaClass(const NUVMetaClass&) = delete;
   NUVMetaClass& operator=(const NUVMetaClass&) = delete;
@@ -32,7 +30,6 @@ class VPL_EXPORT NUVMetaClass {
   const char* GetExtendedName() const { return _ExtendedName; }
   const char* GetLibraryName() const { return _LibraryName; }
   Kind GetKind() const { return _Kind; }
-  const NUVMetaClass* GetImplementation() const { return _pImplementation; }
 
   // True when this meta class is `other` or one of its descendants.
   int IsAKindOf(const NUVMetaClass* other) const;
@@ -46,7 +43,6 @@ class VPL_EXPORT NUVMetaClass {
   const char* _ExtendedName;
   const char* _LibraryName;
   Kind _Kind;
-  const NUVMetaClass* _pImplementation;
 };
 
 // Declares the meta-class members of a class. Use in the class body.
@@ -65,12 +61,11 @@ class VPL_EXPORT NUVMetaClass {
  public:
 
 // Defines them: the meta class is built on the first call and cached.
-#define NUV_IMPLEMENT_CLASS_EXT(Class, ParentMetaExpr, Extended, Library, Kind, ImplMetaExpr) \
+#define NUV_IMPLEMENT_CLASS_EXT(Class, ParentMetaExpr, Extended, Library, Kind)               \
   const NUVMetaClass* Class::meta_object = nullptr;                                           \
   const NUVMetaClass* Class::MetaObject() {                                                   \
     if (!meta_object) {                                                                       \
-      static const NUVMetaClass meta(#Class, ParentMetaExpr, Extended, Library, Kind,         \
-                                     ImplMetaExpr);                                           \
+      static const NUVMetaClass meta(#Class, ParentMetaExpr, Extended, Library, Kind);        \
       meta_object = &meta;                                                                    \
     }                                                                                         \
     return meta_object;                                                                       \
@@ -88,10 +83,10 @@ class VPL_EXPORT NUVMetaClass {
 
 #define NUV_IMPLEMENT_CLASS(Class, Parent, Library)                                    \
   NUV_IMPLEMENT_CLASS_EXT(Class, Parent::MetaObject(), "NUVNull", Library,            \
-                          NUVMetaClass::Implementation, nullptr)
+                          NUVMetaClass::Implementation)
 
 #define NUV_IMPLEMENT_INTERFACE(Iface, Parent, Library)                            \
   NUV_IMPLEMENT_CLASS_EXT(Iface, Parent::MetaObject(), "NUVNull", Library,            \
-                          NUVMetaClass::Interface, nullptr)
+                          NUVMetaClass::Interface)
 
 #endif

@@ -53,7 +53,6 @@ class VPL_EXPORT NUVCallbackManager : public NUVBaseUnknown {
 
   // Live callbacks on `event` (null: all events).
   int CountCallbacks(const char* event = nullptr) const;
-  void* GetPublisher() const { return _pPublisher; }
 
   // The manager registered for a publisher (or a manager itself), or null.
   static NUVCallbackManager* Find(void* publisher);

@@ -17,7 +17,6 @@ class VPL_EXPORT NUVUnicodeString {
   explicit NUVUnicodeString(const NUVString& text) : _Text(text.Std()) {}
 
   const char* ConvertToChar() const { return _Text.c_str(); }
-  NUVString ToString() const { return NUVString(_Text); }
   int GetLengthInChar() const { return static_cast<int>(_Text.size()); }
   bool IsEmpty() const { return _Text.empty(); }
   const std::string& Std() const { return _Text; }

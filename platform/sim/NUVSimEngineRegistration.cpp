@@ -3,6 +3,7 @@
 // the clash synchronisation component the master observation coordinator
 // creates by name, the two controllers and the moving-object agent.
 #include "NUVDictionary.h"
+#include "NUVFillDictionary.h"
 #include "NUVSimKeyFrameController.h"
 #include "NUVSimMovingObjectAgent.h"
 #include "NUVSimNegociatedTimeController.h"

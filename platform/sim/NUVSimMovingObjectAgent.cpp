@@ -4,7 +4,8 @@
 #include <chrono>
 #include <cmath>
 
-#include "NUVSimAgentTies.h"
+#include "NUVSimAgentKeyFrameTie.h"
+#include "NUVSimAgentNegociatedTimeTie.h"
 
 NUV_IMPLEMENT_CLASS(NUVSimMovingObjectAgent, NUVBaseUnknown, "VelloranPlatform")
 

@@ -3,7 +3,7 @@
 // smallest value its controlled agent proposes (a structured agent proposes
 // the smallest of its members' proposals), or by a default step when nobody
 // proposes. Roles, statuses and lifecycle are those of
-// NUVISimControllerNegociatedTime.
+// NUVISimControllerNegociatedTime, built on NUVSimPlayController.
 //
 //   NUVSimNegociatedTimeController* c = new NUVSimNegociatedTimeController;
 //   c->SetStartEnd(0.0, 10.0); c->SetControlledAgent(agent);
@@ -19,26 +19,18 @@
 
 #include "NUVISimAgentNegociatedTime.h"
 #include "NUVISimControllerNegociatedTime.h"
+#include "NUVSimPlayController.h"
 #include "SimReInitParameter.h"
 
-class NUVSimPlayInitialization;
-
-class VPL_EXPORT NUVSimNegociatedTimeController : public NUVISimControllerNegociatedTime {
+class VPL_EXPORT NUVSimNegociatedTimeController
+    : public NUVSimPlayController<NUVISimControllerNegociatedTime, NUVISimAgentNegociatedTime> {
   NUV_DECLARE_CLASS
  public:
   NUVSimNegociatedTimeController();
   ~NUVSimNegociatedTimeController() override;
 
-  long Iterate() override;
-  long CanContinue(unsigned char& ioContinue) override;
   long IsRunFinished(unsigned char& ioFinished) override;
   long GetCurrentValueAndStatus(NUVSimValue& oValue, int& oStatus) override;
-  long GetInitialization(NUVISimInitialization_var& oInitialization) override;
-  long SetControlledAgent(NUVISimAgentNegociatedTime_var& iAgent) override;
-  long GetControlledAgent(NUVISimAgentNegociatedTime_var& oAgent) override;
-  long GetCurrentSimValue(NUVSimValue& oValue) override;
-  long Stop() override;
-  long Rewind() override;
 
   // E_INVALIDARG when the end is before the start; E_UNEXPECTED during play.
   long SetStartEnd(const NUVSimValue& iStart, const NUVSimValue& iEnd);
@@ -46,28 +38,21 @@ class VPL_EXPORT NUVSimNegociatedTimeController : public NUVISimControllerNegoci
   long SetDefaultStep(const NUVSimValue& iStep);
   // E_INVALIDARG below 1.
   long SetIterationsPerRun(int iIterations);
-  void SetNoRealTime(unsigned char iNoRealTime);
   int GetStepsPlayed() const { return _Played; }
 
+ protected:
+  void BeginPlay(AgentVar& iAgent) override;
+  bool NextValue(AgentVar& iAgent, bool iFirst, NUVSimValue& oValue) override;
+  void StepPlayed(SimLoopStatus iLoop, bool iLast, bool iStopped) override;
+  void Stopping() override { _Status = StatusStopped; }
+  void PlayReset(bool iRewind) override;
+
  private:
-  enum PlayState { StateIdle, StatePlaying, StateOver };
-
-  void Finish();
-  void Detach();
-
-  NUVISimAgentNegociatedTime_var _Agent;
-  NUVSimPlayInitialization* _pInitialization;  // one reference
-  PlayState _State;
   NUVSimValue _Start, _End, _DefaultStep;
-  NUVSimValue _Current;
   int _Status;
-  int _Played;
   int _IterationsPerRun;
   int _RunIterations;  // iterations since the current run began
   unsigned char _RunEndRequested;
-  unsigned char _InIteration;
-  unsigned char _StopRequested;
-  unsigned char _AgentCleaned;
   SimReInitParameter _ReInitReason;
 };
 

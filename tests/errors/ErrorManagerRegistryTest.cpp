@@ -6,6 +6,7 @@
 
 #include "NUVBaseUnknown_WR.h"
 #include "NUVDictionary.h"
+#include "NUVFillDictionary.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // dispatch.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,11 +13,7 @@ namespace {
 
 const char* Ping() { return "PING"; }
 const char* Pong() { return "PONG"; }
-
-std::vector<std::string>& Calls() {
-  static std::vector<std::string> calls;
-  return calls;
-}
+typedef std::vector<std::string> Calls;
 
 class Publisher : public NUVBaseUnknown {
  public:
@@ -27,76 +24,71 @@ class Publisher : public NUVBaseUnknown {
 
 class Listener : public NUVEventSubscriber {
  public:
-  explicit Listener(std::string name) : name(std::move(name)) { ++Live(); }
-  ~Listener() override { --Live(); }
-  static int& Live() {
-    static int live = 0;
-    return live;
-  }
+  Listener(Calls* c, std::string n) : calls(c), name(std::move(n)) { ++live; }
+  ~Listener() override { --live; }
+  static int live;
 
   void OnEvent(const char* event, void* publisher, NUVNotification*, void* data, int id) {
-    Calls().push_back(name + ":" + event);
+    calls->push_back(name + ":" + event);
     lastPublisher = publisher;
     lastData = data;
     lastId = id;
-    if (action) action(this);
+    if (action) {
+      std::function<void()> once;
+      once.swap(action);  // runs once; it may destroy this listener
+      once();
+    }
   }
 
+  Calls* calls;
   std::string name;
   void* lastPublisher = nullptr;
   void* lastData = nullptr;
   int lastId = 0;
-  void (*action)(Listener*) = nullptr;
-  // Free slots for the action.
-  Publisher* publisher = nullptr;
-  Listener* other = nullptr;
-  int otherId = 0;
+  std::function<void()> action;
 };
+int Listener::live = 0;
 
 class Callbacks : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Calls().clear();
-    Listener::Live() = 0;
-    pub = new Publisher;
-  }
   void TearDown() override {
+    if (b) b->Release();
+    a->Release();
     pub->Release();
-    EXPECT_EQ(Listener::Live(), 0);
+    EXPECT_EQ(Listener::live, 0);
   }
   int Subscribe(Listener* l, const char* event, void* data = nullptr) {
     return AddCallback(l, pub, event, NUVSubscriberMethodCast(&Listener::OnEvent), data);
   }
-  Publisher* pub = nullptr;
+  void Dispatch(const char* event) { pub->manager->DispatchCallbacks(event, nullptr); }
+
+  Calls calls;
+  Publisher* pub = new Publisher;
+  Listener* a = new Listener(&calls, "a");
+  Listener* b = new Listener(&calls, "b");
 };
 
 }  // namespace
 
 TEST_F(Callbacks, DispatchFollowsRegistrationOrderAndPassesArguments) {
-  auto* a = new Listener("a");
-  auto* b = new Listener("b");
   int token = 0;
   int idA = Subscribe(a, Ping(), &token);
   int idB = Subscribe(b, Ping());
   Subscribe(b, Pong());
   EXPECT_NE(idA, 0);
   EXPECT_NE(idA, idB);
-  pub->manager->DispatchCallbacks(Ping(), nullptr);
-  EXPECT_EQ(Calls(), (std::vector<std::string>{"a:PING", "b:PING"}));
+  Dispatch(Ping());
+  EXPECT_EQ(calls, (Calls{"a:PING", "b:PING"}));
   EXPECT_EQ(a->lastPublisher, pub) << "the manager reports its publisher by default";
   EXPECT_EQ(a->lastData, &token);
   EXPECT_EQ(a->lastId, idA);
-
   int other;
   pub->manager->DispatchCallbacks("PING", nullptr, &other);  // equal text, other pointer
-  EXPECT_EQ(Calls().size(), 4u);
+  EXPECT_EQ(calls.size(), 4u);
   EXPECT_EQ(b->lastPublisher, &other) << "an explicit publisher is passed through";
-  a->Release();
-  b->Release();
 }
 
 TEST_F(Callbacks, RemoveByIdentifierAndBySubscriberEventAndData) {
-  auto* a = new Listener("a");
   int dataX = 0, dataY = 0;
   int id = Subscribe(a, Ping(), &dataX);
   Subscribe(a, Ping(), &dataY);
@@ -110,77 +102,42 @@ TEST_F(Callbacks, RemoveByIdentifierAndBySubscriberEventAndData) {
   EXPECT_EQ(AddCallback(a, &dataX, Ping(), NUVSubscriberMethodCast(&Listener::OnEvent), nullptr),
             0)
       << "a publisher without a manager takes no callback";
-  a->Release();
 }
 
-TEST_F(Callbacks, CallbackRemovingALaterOneSkipsIt) {
-  auto* a = new Listener("a");
-  auto* b = new Listener("b");
-  a->other = b;
-  a->publisher = pub;
-  a->action = [](Listener* self) { RemoveCallback(self->other, self->publisher, self->otherId); };
+TEST_F(Callbacks, RemovingALaterCallbackSkipsItAndAnAddedOneWaitsForTheNextDispatch) {
   Subscribe(a, Ping());
-  a->otherId = Subscribe(b, Ping());
-  pub->manager->DispatchCallbacks(Ping(), nullptr);
-  EXPECT_EQ(Calls(), (std::vector<std::string>{"a:PING"}));
-  a->Release();
-  b->Release();
-}
-
-TEST_F(Callbacks, CallbackAddedDuringDispatchWaitsForTheNextOne) {
-  auto* a = new Listener("a");
-  auto* b = new Listener("b");
-  a->other = b;
-  a->publisher = pub;
-  a->action = [](Listener* self) {
-    self->action = nullptr;
-    AddCallback(self->other, self->publisher, Ping(),
-                NUVSubscriberMethodCast(&Listener::OnEvent), nullptr);
-  };
-  Subscribe(a, Ping());
-  pub->manager->DispatchCallbacks(Ping(), nullptr);
-  EXPECT_EQ(Calls(), (std::vector<std::string>{"a:PING"}));
-  pub->manager->DispatchCallbacks(Ping(), nullptr);
-  EXPECT_EQ(Calls(), (std::vector<std::string>{"a:PING", "a:PING", "b:PING"}));
-  a->Release();
-  b->Release();
+  int idB = Subscribe(b, Ping());
+  a->action = [&] { RemoveCallback(b, pub, idB); };
+  Dispatch(Ping());
+  EXPECT_EQ(calls, (Calls{"a:PING"}));
+  a->action = [&] { Subscribe(b, Ping()); };
+  Dispatch(Ping());
+  EXPECT_EQ(calls, (Calls{"a:PING", "a:PING"}));
+  Dispatch(Ping());
+  EXPECT_EQ(calls, (Calls{"a:PING", "a:PING", "a:PING", "b:PING"}));
 }
 
 TEST_F(Callbacks, SubscriberDestroyedDuringDispatchIsNotCalledAgain) {
-  auto* a = new Listener("a");
-  auto* b = new Listener("b");
-  // `a` destroys `b`, which has a callback after a's in the same dispatch.
-  a->other = b;
-  a->action = [](Listener* self) {
-    self->action = nullptr;
-    self->other->Release();
-  };
   Subscribe(a, Ping());
   Subscribe(b, Ping());
   Subscribe(b, Ping());
-  pub->manager->DispatchCallbacks(Ping(), nullptr);
-  EXPECT_EQ(Calls(), (std::vector<std::string>{"a:PING"}));
+  a->action = [&] {
+    b->Release();  // b has callbacks after a's in the same dispatch
+    b = nullptr;
+  };
+  Dispatch(Ping());
+  EXPECT_EQ(calls, (Calls{"a:PING"}));
   EXPECT_EQ(pub->manager->CountCallbacks(Ping()), 1) << "b's subscriptions went with it";
-  a->Release();
 }
 
 TEST_F(Callbacks, PublisherReleasedDuringDispatchIsSafe) {
-  auto* a = new Listener("a");
-  auto* b = new Listener("b");
-  a->publisher = pub;
-  a->action = [](Listener* self) {
-    self->action = nullptr;
-    self->publisher->Release();  // the last reference to the publisher
-  };
-  pub->AddRef();
   Subscribe(a, Ping());
   Subscribe(b, Ping());
+  Publisher* dying = pub;
+  a->action = [dying] { dying->Release(); };  // the last reference to the publisher
   NUVCallbackManager* manager = pub->manager;
-  pub->Release();  // only the reference the action drops remains
-  manager->DispatchCallbacks(Ping(), nullptr);
-  EXPECT_EQ(Calls(), (std::vector<std::string>{"a:PING", "b:PING"}))
-      << "the dispatch runs to its end on a manager kept alive for it";
   pub = new Publisher;  // for TearDown
-  a->Release();
-  b->Release();
+  manager->DispatchCallbacks(Ping(), nullptr);
+  EXPECT_EQ(calls, (Calls{"a:PING", "b:PING"}))
+      << "the dispatch runs to its end on a manager kept alive for it";
 }

@@ -20,6 +20,12 @@ class RecordTest : public ::testing::Test {
   static int Level(const char* name, int* level) {
     return NUVRecord::GetMain()->GetSoftwareRecordLevel(const_cast<char*>(name), level);
   }
+  // The level recorded under `name`, or kAbsent.
+  static long long LevelOf(const char* name) {
+    int level = 0;
+    return Level(name, &level) ? level : kAbsent;
+  }
+  static constexpr long long kAbsent = 1LL << 40;
   static long SetLevel(const char* name, int level) {
     return NUVRecord::GetMain()->SetSoftwareRecordLevel(const_cast<char*>(name), level);
   }
@@ -27,17 +33,8 @@ class RecordTest : public ::testing::Test {
   TestTempDir _Dir;
 };
 
-TEST_F(RecordTest, NoRecorderUntilOneIsStarted) {
-  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
-  ASSERT_EQ(NUVRecord::StartCapture(_Dir.File("a.rec").c_str()), S_OK);
-  ASSERT_NE(NUVRecord::GetMain(), nullptr);
-  NUVRecord::EndMain();
-  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
-  NUVRecord::EndMain();  // ending twice is harmless
-  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
-}
-
 TEST_F(RecordTest, CaptureWritesEachLevelAtOnce) {
+  EXPECT_EQ(NUVRecord::GetMain(), nullptr) << "no recorder until one is started";
   std::string path = _Dir.File("session.rec");
   ASSERT_EQ(NUVRecord::StartCapture(path.c_str()), S_OK);
   NUVRecord* recorder = NUVRecord::GetMain();
@@ -49,16 +46,15 @@ TEST_F(RecordTest, CaptureWritesEachLevelAtOnce) {
   ASSERT_EQ(SetLevel("PLMSimSyncedKTR", 1), S_OK);
   // Read while the capture is still open: the line must already be there.
   EXPECT_EQ(TestTempDir::ReadFile(path), "NUVRecord 1\nlevel PLMSimSyncedKTR 1\n");
-  int level = 0;
-  ASSERT_TRUE(Level("PLMSimSyncedKTR", &level));
-  EXPECT_EQ(level, 1);
+  EXPECT_EQ(LevelOf("PLMSimSyncedKTR"), 1);
 
   ASSERT_EQ(SetLevel("Other", -3), S_OK);
   ASSERT_EQ(SetLevel("PLMSimSyncedKTR", 2), S_OK);
   EXPECT_EQ(TestTempDir::ReadFile(path),
             "NUVRecord 1\nlevel PLMSimSyncedKTR 1\nlevel Other -3\nlevel PLMSimSyncedKTR 2\n");
-  ASSERT_TRUE(Level("PLMSimSyncedKTR", &level));
-  EXPECT_EQ(level, 2);
+  NUVRecord::EndMain();
+  NUVRecord::EndMain();  // ending twice is harmless
+  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
 }
 
 TEST_F(RecordTest, ReplayReadsBackWhatTheCaptureRecorded) {
@@ -71,34 +67,18 @@ TEST_F(RecordTest, ReplayReadsBackWhatTheCaptureRecorded) {
   NUVRecord::EndMain();
 
   ASSERT_EQ(NUVRecord::StartReplay(path.c_str()), S_OK);
-  NUVRecord* recorder = NUVRecord::GetMain();
-  ASSERT_NE(recorder, nullptr);
-  EXPECT_TRUE(recorder->IsReplay());
-  EXPECT_FALSE(recorder->IsCapture());
-  int level = 0;
-  ASSERT_TRUE(Level("first", &level));
-  EXPECT_EQ(level, 9) << "the last value recorded under a name wins";
-  ASSERT_TRUE(Level("extremes.min", &level));
-  EXPECT_EQ(level, INT_MIN);
-  ASSERT_TRUE(Level("extremes.max", &level));
-  EXPECT_EQ(level, INT_MAX);
+  ASSERT_NE(NUVRecord::GetMain(), nullptr);
+  EXPECT_TRUE(NUVRecord::GetMain()->IsReplay());
+  EXPECT_FALSE(NUVRecord::GetMain()->IsCapture());
+  EXPECT_EQ(LevelOf("first"), 9) << "the last value recorded under a name wins";
+  EXPECT_EQ(LevelOf("extremes.min"), INT_MIN);
+  EXPECT_EQ(LevelOf("extremes.max"), INT_MAX);
 
-  level = 55;
+  int level = 55;
   EXPECT_FALSE(Level("never", &level));
   EXPECT_EQ(level, 55) << "an unknown name leaves the level alone";
-}
-
-TEST_F(RecordTest, ReplayIsReadOnly) {
-  std::string path = _Dir.File("session.rec");
-  TestTempDir::WriteFile(path, "NUVRecord 1\nlevel a 1\n");
-  ASSERT_EQ(NUVRecord::StartReplay(path.c_str()), S_OK);
-  EXPECT_EQ(SetLevel("a", 5), E_FAIL);
-  EXPECT_EQ(SetLevel("b", 5), E_FAIL);
-  int level = 0;
-  ASSERT_TRUE(Level("a", &level));
-  EXPECT_EQ(level, 1);
-  EXPECT_FALSE(Level("b", &level));
-  EXPECT_EQ(TestTempDir::ReadFile(path), "NUVRecord 1\nlevel a 1\n");
+  EXPECT_EQ(SetLevel("first", 5), E_FAIL) << "a replay is read only";
+  EXPECT_EQ(SetLevel("other", 5), E_FAIL);
 }
 
 TEST_F(RecordTest, ReplaySkipsMalformedLinesAndAcceptsCarriageReturns) {
@@ -118,30 +98,23 @@ TEST_F(RecordTest, ReplaySkipsMalformedLinesAndAcceptsCarriageReturns) {
                          "level negative -12\n"
                          "level partial 4");
   ASSERT_EQ(NUVRecord::StartReplay(path.c_str()), S_OK);
-  int level = 0;
-  ASSERT_TRUE(Level("good", &level));
-  EXPECT_EQ(level, 1);
-  ASSERT_TRUE(Level("negative", &level));
-  EXPECT_EQ(level, -12);
-  ASSERT_TRUE(Level("partial", &level)) << "a last line without newline still counts";
-  EXPECT_EQ(level, 4);
+  EXPECT_EQ(LevelOf("good"), 1);
+  EXPECT_EQ(LevelOf("negative"), -12);
+  EXPECT_EQ(LevelOf("partial"), 4) << "a last line without newline still counts";
   for (const char* rejected : {"word", "missing", "huge", "plus", "spaced", "trailing", "anything",
-                               "empty", "comment"}) {
-    EXPECT_FALSE(Level(rejected, &level)) << rejected;
-  }
+                               "empty", "comment"})
+    EXPECT_EQ(LevelOf(rejected), kAbsent) << rejected;
 }
 
 TEST_F(RecordTest, ReplayRejectsWhatIsNotARecording) {
   EXPECT_EQ(NUVRecord::StartReplay(_Dir.File("absent.rec").c_str()), E_FAIL);
   EXPECT_EQ(NUVRecord::GetMain(), nullptr);
 
-  std::string empty = _Dir.File("empty.rec");
-  TestTempDir::WriteFile(empty, "");
-  EXPECT_EQ(NUVRecord::StartReplay(empty.c_str()), E_FAIL);
-
-  std::string other = _Dir.File("other.rec");
-  TestTempDir::WriteFile(other, "NUVRecord 2\nlevel a 1\n");
-  EXPECT_EQ(NUVRecord::StartReplay(other.c_str()), E_FAIL);
+  for (const char* text : {"", "NUVRecord 2\nlevel a 1\n"}) {  // empty; another version
+    std::string path = _Dir.File("other.rec");
+    TestTempDir::WriteFile(path, text);
+    EXPECT_EQ(NUVRecord::StartReplay(path.c_str()), E_FAIL) << text;
+  }
   EXPECT_EQ(NUVRecord::StartReplay(_Dir.Path().c_str()), E_FAIL) << "a directory";
   EXPECT_EQ(NUVRecord::GetMain(), nullptr);
 
@@ -149,12 +122,9 @@ TEST_F(RecordTest, ReplayRejectsWhatIsNotARecording) {
   EXPECT_EQ(NUVRecord::StartReplay(""), E_INVALIDARG);
   EXPECT_EQ(NUVRecord::StartCapture(nullptr), E_INVALIDARG);
   EXPECT_EQ(NUVRecord::StartCapture(""), E_INVALIDARG);
-}
-
-TEST_F(RecordTest, FailedStartLeavesNoRecorderBehind) {
   ASSERT_EQ(NUVRecord::StartCapture(_Dir.File("first.rec").c_str()), S_OK);
   EXPECT_EQ(NUVRecord::StartCapture(_Dir.File("no/such/dir.rec").c_str()), E_FAIL);
-  EXPECT_EQ(NUVRecord::GetMain(), nullptr);
+  EXPECT_EQ(NUVRecord::GetMain(), nullptr) << "a failed start leaves no recorder behind";
 }
 
 TEST_F(RecordTest, NewStartReplacesTheMainRecorderAndClosesTheOld) {
@@ -163,13 +133,11 @@ TEST_F(RecordTest, NewStartReplacesTheMainRecorderAndClosesTheOld) {
   ASSERT_EQ(SetLevel("kept", 3), S_OK);
   ASSERT_EQ(NUVRecord::StartReplay(first.c_str()), S_OK);
   EXPECT_TRUE(NUVRecord::GetMain()->IsReplay());
-  int level = 0;
-  ASSERT_TRUE(Level("kept", &level));
-  EXPECT_EQ(level, 3);
+  EXPECT_EQ(LevelOf("kept"), 3);
 
   // Capturing over the replayed file starts it afresh.
   ASSERT_EQ(NUVRecord::StartCapture(first.c_str()), S_OK);
-  EXPECT_FALSE(Level("kept", &level));
+  EXPECT_EQ(LevelOf("kept"), kAbsent);
   EXPECT_EQ(TestTempDir::ReadFile(first), "NUVRecord 1\n");
 }
 

@@ -8,13 +8,13 @@
 #include "FakeControllers.h"
 #include "FrameTestScene.h"
 #include "NUVISimErrorManager.h"
-#include "NUVSimulationError.h"
-#include "PLMGetSimErrorManager.h"
 #include "NUVOsTestHooks.h"
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimDrawOrContinueMessage.h"
 #include "NUVSimExecutionOptionsSettings.h"
 #include "NUVSimMessageQueue.h"
+#include "NUVSimulationError.h"
+#include "PLMGetSimErrorManager.h"
 
 namespace {
 
@@ -76,6 +76,39 @@ class RedrawPacing : public ::testing::Test {
     agent->GetLoopStatus(status);
     return state;
   }
+  // The agent's next proposal, after setting a value.
+  static NUVSimValue Proposal(Agent* agent) {
+    NUVSimValue proposed;
+    agent->GetNextProposedValue(proposed);
+    return proposed;
+  }
+  static NUVSimValue ProposalAfter(Agent* agent, double value) {
+    agent->SetCurrentSimValue(NUVSimValue(value));
+    return Proposal(agent);
+  }
+  static NUVSimValue Interval(Agent* agent, int withSpeedFactor) {
+    NUVSimValue interval;
+    agent->GetInternalInterval(interval, withSpeedFactor);
+    return interval;
+  }
+  // "drawable drawing observable" as three digits.
+  static std::string Flags(Agent* agent) {
+    unsigned char drawable = 9, drawing = 9, observable = 9;
+    agent->IsFrameDrawable(drawable);
+    agent->IsFrameDrawing(drawing);
+    agent->IsFrameObservable(observable);
+    return std::to_string(drawable) + std::to_string(drawing) + std::to_string(observable);
+  }
+  static SimLoopStatus Loop(Agent* agent) {
+    SimLoopStatus status = SimLoopUnset;
+    agent->GetLoopStatus(status);
+    return status;
+  }
+  static NUVSimValue NextScheduled(Agent* agent) {
+    NUVSimValue next;
+    agent->GetNextScheduled(next);
+    return next;
+  }
   static void Seconds(double s) {
     NUVOsAdvancePerformanceCounter(static_cast<long long>(s * kSecond));
   }
@@ -99,24 +132,25 @@ TEST_F(RedrawPacing, SynchronousRefreshDrawsEveryNthStep) {
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameObserve);
   std::vector<int> states;
   for (int i = 1; i <= 4; ++i) states.push_back(Step(agent, 0.1 * i));
-  EXPECT_EQ(states, (std::vector<int>{2, 6, 6, 2})) << "after ReInitData the first step is drawn";
+  EXPECT_EQ(states, (std::vector<int>{Agent::FrameDrawSynchronous, Agent::FramePending,
+                                      Agent::FramePending, Agent::FrameDrawSynchronous}))
+      << "after ReInitData the first step is drawn";
 
   Settings::SetGraphicsUpdatesYesOrNo(0);
   states.clear();
   for (int i = 1; i <= 3; ++i) states.push_back(Step(agent, 1 + 0.1 * i));
-  EXPECT_EQ(states, (std::vector<int>{6, 6, 1})) << "graphics updates off: observed only";
+  EXPECT_EQ(states,
+            (std::vector<int>{Agent::FramePending, Agent::FramePending, Agent::FrameObserve}))
+      << "graphics updates off: observed only";
 
   Agent* noGraphics = MakeAgent(false, false);
   EXPECT_EQ(Step(noGraphics, 0.1), Agent::FrameObserve);
   EXPECT_EQ(noGraphics->GetDrawMessage(), nullptr);
-}
 
-TEST_F(RedrawPacing, UpdateRateOfOneOrLessDrawsEveryStep) {
-  Settings::SetSynchronousRefresh(1);
-  Settings::SetUpdateRate(0);
-  Agent* agent = MakeAgent(false);
-  EXPECT_EQ(Step(agent, 0.1), Agent::FrameDrawSynchronous);
-  EXPECT_EQ(Step(agent, 0.2), Agent::FrameDrawSynchronous);
+  Settings::SetGraphicsUpdatesYesOrNo(1);
+  Settings::SetUpdateRate(1);
+  EXPECT_EQ(Step(agent, 2.1), Agent::FrameDrawSynchronous) << "a rate of one: every step";
+  EXPECT_EQ(Step(agent, 2.2), Agent::FrameDrawSynchronous);
 }
 
 TEST_F(RedrawPacing, TimedRefreshDrawsOncePerUpdateTime) {
@@ -143,19 +177,14 @@ TEST_F(RedrawPacing, TimedRefreshOnAForeignStepDrawsWithoutObserving) {
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
   NUVSimValue proposed;
-  agent->SetCurrentSimValue(NUVSimValue(0.0));
-  agent->GetNextProposedValue(proposed);  // proposes 0.1
+  ProposalAfter(agent, 0.0);                     // proposes 0.1
   agent->SetCurrentSimValue(NUVSimValue(0.05));  // another agent's step
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
   agent->GetNextProposedValue(proposed);
   Seconds(0.6);
   agent->SetCurrentSimValue(NUVSimValue(0.07));
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawOnly);
-  unsigned char observable = 1, drawing = 0;
-  agent->IsFrameObservable(observable);
-  agent->IsFrameDrawing(drawing);
-  EXPECT_EQ(observable, 0);
-  EXPECT_EQ(drawing, 1);
+  EXPECT_EQ(Flags(agent), "110") << "drawn, not observed";
 
   Settings::SetGraphicsUpdatesYesOrNo(0);
   agent->GetNextProposedValue(proposed);
@@ -168,15 +197,12 @@ TEST_F(RedrawPacing, NegociatedTimeWithAndWithoutTheMasterClock) {
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
   NUVSimValue proposed;
-  agent->SetCurrentSimValue(NUVSimValue(0.0));
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(0.1)) << "the master clock proposes its grid";
+  EXPECT_EQ(ProposalAfter(agent, 0.0), NUVSimValue(0.1)) << "the master clock proposes its grid";
   agent->SetCurrentSimValue(NUVSimValue(0.1));
   EXPECT_EQ(agent->GetFrameState(), Agent::FramePending) << "the proposed value is an own step";
 
   Settings::SetMasterClockYesOrNo(0);
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(-1.0)) << "without master clock and schedule: no value";
+  EXPECT_EQ(Proposal(agent), NUVSimValue(-1.0)) << "without master clock and schedule: no value";
   agent->SetCurrentSimValue(NUVSimValue(0.13));
   EXPECT_EQ(agent->GetFrameState(), Agent::FramePending)
       << "without the master clock every step is an own step";
@@ -191,98 +217,64 @@ TEST_F(RedrawPacing, NegociatedTimeWithAndWithoutTheMasterClock) {
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawRealTime);
 }
 
-TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsAndClampsToTheEnd) {
+TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsRepeatsAfterResetAndClampsToTheEnd) {
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
-  NUVSimValue proposed;
-  agent->SetCurrentSimValue(NUVSimValue(0.0));
-  agent->GetNextProposedValue(proposed);  // next redraw 0.1
-  agent->SetCurrentSimValue(NUVSimValue(0.25));
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(0.3)) << "0.2 was missed: one step straight to 0.3";
-  agent->SetCurrentSimValue(NUVSimValue(0.3));
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(0.4)) << "exactly on the redraw: one step";
+  ASSERT_EQ(ProposalAfter(agent, 0.0), NUVSimValue(0.1));
+  EXPECT_EQ(ProposalAfter(agent, 0.25), NUVSimValue(0.3)) << "0.2 was missed: straight to 0.3";
+  EXPECT_EQ(ProposalAfter(agent, 0.3), NUVSimValue(0.4)) << "exactly on the redraw: one step";
+  agent->SetCurrentSimValue(NUVSimValue(0.4));
+  agent->Reset();
+  NUVSimValue v;
+  EXPECT_EQ(Proposal(agent), NUVSimValue(0.4)) << "repeated after Reset";
+  EXPECT_EQ(Proposal(agent), NUVSimValue(0.5)) << "then advances normally";
 
   Agent* clamped = MakeAgent(true);
+  NUVSimValue start(5.0), end;
+  clamped->GetStartEnd(start, end);
+  EXPECT_EQ(start, NUVSimValue()) << "a new agent's range is open";
+  EXPECT_EQ(end, NUVSimValue(NUVSimValue::DblMax));
   clamped->SetStartEnd(NUVSimValue(0.0), NUVSimValue(0.28));
+  clamped->GetStartEnd(start, end);
+  EXPECT_EQ(start, NUVSimValue(0.0));
+  EXPECT_EQ(end, NUVSimValue(0.28));
   clamped->Init();
-  clamped->SetCurrentSimValue(NUVSimValue(0.0));
-  clamped->GetNextProposedValue(proposed);
-  clamped->SetCurrentSimValue(NUVSimValue(0.25));
-  clamped->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(0.28));
+  ProposalAfter(clamped, 0.0);
+  EXPECT_EQ(ProposalAfter(clamped, 0.25), NUVSimValue(0.28));
 }
 
-TEST_F(RedrawPacing, IntervalChangeRebasesThePendingRedraw) {
-  Settings::SetMasterClockYesOrNo(1);
-  Agent* agent = MakeAgent(true);
-  NUVSimValue proposed;
-  agent->SetStartEnd(NUVSimValue(1.0), NUVSimValue(NUVSimValue::DblMax));
-  agent->Init();
-  agent->SetCurrentSimValue(NUVSimValue(1.0));
-  agent->GetNextProposedValue(proposed);
-  ASSERT_EQ(proposed, NUVSimValue(1.1));
-  agent->SetCurrentSimValue(NUVSimValue(1.05));
-  EXPECT_EQ(agent->SetInterval(NUVSimValue(0.2)), S_OK);
-  // 1.1 goes back to 1.0 on the old grid, then forward to 1.2 on the new one.
-  agent->SetCurrentSimValue(NUVSimValue(1.2));
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(1.4)) << "the pending redraw was 1.2";
-
-  // At 1.2 with 1.4 pending, the step becomes 0.4: back two old steps to
-  // 1.0, forward one new step to 1.4, then the grid goes on by 0.4.
-  agent->SetSpeedFactor(NUVSimValue(2.0));
-  agent->SetCurrentSimValue(NUVSimValue(1.6));
-  agent->GetNextProposedValue(proposed);
-  EXPECT_EQ(proposed, NUVSimValue(1.8));
-  EXPECT_EQ(agent->SetSpeedFactor(NUVSimValue(0.0)), S_OK) << "ignored";
-  EXPECT_EQ(agent->SetSpeedFactor(NUVSimValue(-1.0)), S_OK) << "ignored";
-  NUVSimValue internal;
-  agent->GetInternalInterval(internal, 1);
-  EXPECT_EQ(internal, NUVSimValue(0.4));
-}
-
-TEST_F(RedrawPacing, IntervalBoundsAndSwitchingOff) {
+TEST_F(RedrawPacing, IntervalChangesRebaseThePendingRedrawWithinTheirBounds) {
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
   NUVSimValue v;
   EXPECT_EQ(agent->SetInterval(NUVSimValue(0.0)), E_FAIL);
   EXPECT_EQ(agent->SetInterval(NUVSimValue(-1.0)), E_FAIL);
-  agent->GetInternalInterval(v, 0);
-  EXPECT_EQ(v, NUVSimValue(0.1)) << "a rejected interval changes nothing";
-  EXPECT_EQ(agent->SetInterval(NUVSimValue(0, 1)), S_OK) << "the smallest interval itself";
-  agent->GetInternalInterval(v, 0);
-  EXPECT_EQ(v, NUVSimValue(0, 1));
-  EXPECT_EQ(agent->SetInterval(NUVSimValue(4611686018427387904.0)), S_OK);
-  agent->GetInternalInterval(v, 0);
-  EXPECT_EQ(v, NUVSimValue(4611686018427387904.0)) << "2^62 itself is an interval, not off";
-  EXPECT_EQ(agent->SetInterval(NUVSimValue(9.3e18)), S_OK);
-  agent->GetInternalInterval(v, 0);
-  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "above 2^62 the interval is off";
-  agent->SetCurrentSimValue(NUVSimValue(0.0));
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax));
-  agent->ForceInterval(1);
-  agent->GetNextProposedValue(v);
-  EXPECT_NE(v, NUVSimValue(NUVSimValue::DblMax)) << "a forced interval acts on one proposal";
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax));
-}
+  EXPECT_EQ(Interval(agent, 0), NUVSimValue(0.1)) << "a rejected interval changes nothing";
+  agent->SetStartEnd(NUVSimValue(1.0), NUVSimValue(NUVSimValue::DblMax));
+  agent->Init();
+  ASSERT_EQ(ProposalAfter(agent, 1.0), NUVSimValue(1.1));
+  agent->SetCurrentSimValue(NUVSimValue(1.05));
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(0.2)), S_OK);
+  // 1.1 goes back to 1.0 on the old grid, then forward to 1.2 on the new one.
+  EXPECT_EQ(ProposalAfter(agent, 1.2), NUVSimValue(1.4)) << "the pending redraw was 1.2";
+  // At 1.2 with 1.4 pending, the step becomes 0.4: back two old steps to
+  // 1.0, forward one new step to 1.4, then the grid goes on by 0.4.
+  agent->SetSpeedFactor(NUVSimValue(2.0));
+  EXPECT_EQ(ProposalAfter(agent, 1.6), NUVSimValue(1.8));
+  agent->SetSpeedFactor(NUVSimValue(0.0));   // ignored
+  agent->SetSpeedFactor(NUVSimValue(-1.0));  // ignored
+  EXPECT_EQ(Interval(agent, 1), NUVSimValue(0.4));
 
-TEST_F(RedrawPacing, ResetRepeatsTheLastProposal) {
-  Settings::SetMasterClockYesOrNo(1);
-  Agent* agent = MakeAgent(true);
-  NUVSimValue v;
-  agent->SetCurrentSimValue(NUVSimValue(0.0));
-  agent->GetNextProposedValue(v);
-  ASSERT_EQ(v, NUVSimValue(0.1));
-  agent->SetCurrentSimValue(NUVSimValue(0.1));
-  agent->Reset();
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(0.1)) << "repeated after Reset";
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(0.2)) << "then advances normally";
+  agent = MakeAgent(true);  // a fresh agent at its default interval
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(0, 1)), S_OK) << "the smallest interval itself";
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(4611686018427387904.0)), S_OK);
+  EXPECT_EQ(Interval(agent, 0), NUVSimValue(4611686018427387904.0)) << "2^62 itself is an interval, not off";
+  EXPECT_EQ(agent->SetInterval(NUVSimValue(9.3e18)), S_OK);
+  EXPECT_EQ(Interval(agent, 0), NUVSimValue(NUVSimValue::DblMax)) << "above 2^62 the interval is off";
+  EXPECT_EQ(ProposalAfter(agent, 0.0), NUVSimValue(NUVSimValue::DblMax));
+  agent->ForceInterval(1);
+  EXPECT_NE(Proposal(agent), NUVSimValue(NUVSimValue::DblMax)) << "a forced interval acts on one proposal";
+  EXPECT_EQ(Proposal(agent), NUVSimValue(NUVSimValue::DblMax));
 }
 
 TEST_F(RedrawPacing, ScheduledRedraws) {
@@ -294,69 +286,78 @@ TEST_F(RedrawPacing, ScheduledRedraws) {
   agent->ScheduleRedraw(NUVSimValue());
   agent->ScheduleRedraw(NUVSimValue(-3.0));
   EXPECT_EQ(agent->GetScheduledCount(), 2) << "no duplicates, nothing at or below empty";
-  agent->GetNextScheduled(v);
-  EXPECT_EQ(v, NUVSimValue(1.0));
+  EXPECT_EQ(NextScheduled(agent), NUVSimValue(1.0));
   agent->SetCurrentSimValue(NUVSimValue(1.0));
-  agent->GetNextScheduled(v);
-  EXPECT_EQ(v, NUVSimValue(2.0));
+  EXPECT_EQ(NextScheduled(agent), NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 2) << "GetNextScheduled changes nothing";
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(2.0));
+  EXPECT_EQ(Proposal(agent), NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 1) << "1.0 left the list";
-  agent->SetCurrentSimValue(NUVSimValue(2.5));
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "none left: the greatest value";
-  agent->GetNextScheduled(v);
-  EXPECT_EQ(v, NUVSimValue(-1.0));
+  EXPECT_EQ(ProposalAfter(agent, 2.5), NUVSimValue(NUVSimValue::DblMax))
+      << "none left: the greatest value";
+  EXPECT_EQ(NextScheduled(agent), NUVSimValue(-1.0));
 
   Settings::SetMasterClockYesOrNo(1);
   agent->ScheduleRedraw(NUVSimValue(9.0));
-  agent->GetNextProposedValue(v);
-  EXPECT_EQ(v, NUVSimValue(2.6)) << "with the master clock: the earlier of grid and schedule";
+  EXPECT_EQ(Proposal(agent), NUVSimValue(2.6)) << "with the master clock: the earlier of grid and schedule";
+}
+
+// Passed values are dropped from the front of the list once more than 1,024
+// of them make up most of it; what remains must still come in order.
+TEST_F(RedrawPacing, ScheduledRedrawsStayInOrderPastTheCompactionOfPassedValues) {
+  Agent* agent = MakeAgent(true);
+  const int n = 3000;
+  for (int i = n; i >= 1; --i) agent->ScheduleRedraw(NUVSimValue(static_cast<double>(i)));
+  NUVSimValue v;
+  agent->SetCurrentSimValue(NUVSimValue(0.5));
+  for (int i = 1; i <= n; ++i) {
+    agent->GetNextProposedValue(v);
+    ASSERT_EQ(v, NUVSimValue(static_cast<double>(i))) << "proposal " << i;
+    ASSERT_EQ(agent->GetScheduledCount(), n - i + 1) << "after proposal " << i;
+    agent->SetCurrentSimValue(v);
+    if (i == 2000) {
+      // Scheduled after a compaction: merged behind the values still ahead.
+      agent->ScheduleRedraw(NUVSimValue(2000.5));
+      agent->ScheduleRedraw(NUVSimValue(10.0));  // already passed
+      agent->GetNextProposedValue(v);
+      ASSERT_EQ(v, NUVSimValue(2000.5));
+      agent->SetCurrentSimValue(v);
+    }
+  }
+  EXPECT_EQ(Proposal(agent), NUVSimValue(NUVSimValue::DblMax)) << "every scheduled value was passed";
+  EXPECT_EQ(agent->GetScheduledCount(), 0);
 }
 
 TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {
   Agent* agent = MakeAgent(false);
-  unsigned char flag;
+  EXPECT_EQ(Flags(agent), "000");
   agent->RequestObservation();
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameObserve);
+  EXPECT_EQ(Flags(agent), "101");
   agent->RequestRedraw();  // synchronous refresh is off: observe
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameObserve);
   Settings::SetSynchronousRefresh(1);
   agent->RequestRedraw();
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawForced);
+  EXPECT_EQ(Flags(agent), "111");
   EXPECT_TRUE(agent->GetDrawMessage()->GetDrawable()) << "ForceRedraw marks the message at once";
   agent->RequestObservation();
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawForced) << "only from 0";
   agent->CancelRedraw();
   EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
-  struct Row { int state; unsigned char drawable, drawing, observable; };
-  for (Row r : {Row{0, 0, 0, 0}, Row{1, 1, 0, 1}, Row{5, 1, 1, 1}}) {
-    if (r.state == 1) agent->RequestObservation();
-    if (r.state == 5) agent->ForceRedraw();
-    agent->IsFrameDrawable(flag);
-    EXPECT_EQ(flag, r.drawable) << "state " << r.state;
-    agent->IsFrameDrawing(flag);
-    EXPECT_EQ(flag, r.drawing) << "state " << r.state;
-    agent->IsFrameObservable(flag);
-    EXPECT_EQ(flag, r.observable) << "state " << r.state;
-  }
   Agent* bare = MakeAgent(false, false);
   bare->ForceRedraw();
   EXPECT_EQ(bare->GetFrameState(), Agent::FrameObserve) << "no graphics: observe instead";
-}
 
-TEST_F(RedrawPacing, CommitRecordsObservedFramesAndComputeNextIterationHoldsTheValue) {
-  Agent* agent = MakeAgent(true);
+  Agent* nt = MakeAgent(true);
   NUVSimValue last;
-  agent->ComputeNextIteration(1);
-  agent->SetCurrentSimValue(NUVSimValue(0.5));
-  agent->Commit();
-  agent->LastFrameObserved(last);
-  EXPECT_EQ(last, NUVSimValue(-1.0)) << "held: the value was ignored and state 0 records nothing";
-  agent->SetCurrentSimValue(NUVSimValue(0.5));  // Commit cleared the hold
-  agent->Commit();
-  agent->LastFrameObserved(last);
+  nt->ComputeNextIteration(1);
+  nt->SetCurrentSimValue(NUVSimValue(0.5));
+  nt->Commit();
+  nt->LastFrameObserved(last);
+  EXPECT_EQ(last, NUVSimValue(-1.0)) << "held: the value was ignored and nothing recorded";
+  nt->SetCurrentSimValue(NUVSimValue(0.5));  // Commit cleared the hold
+  nt->Commit();
+  nt->LastFrameObserved(last);
   EXPECT_EQ(last, NUVSimValue(0.5));
 }
 
@@ -367,15 +368,11 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   Settings::SetRealTimeYesOrNo(1);
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
-  NUVSimValue proposed;
-  SimLoopStatus status = SimLoopUnset;
   agent->SetCurrentSimValue(NUVSimValue(0.0));
   for (int i = 1; i <= 10; ++i) {
     Seconds(0.001 * i);
-    agent->GetNextProposedValue(proposed);
-    agent->SetCurrentSimValue(proposed);
-    agent->GetLoopStatus(status);
-    EXPECT_EQ(status, 1) << "growth " << i;
+    agent->SetCurrentSimValue(Proposal(agent));
+    EXPECT_EQ(Loop(agent), SimLoopContinue) << "growth " << i;
   }
   NUVISimErrorManager_var manager;
   PLMGetSimErrorManager::Get(manager, 1, nullptr, nullptr);
@@ -385,31 +382,27 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   EXPECT_EQ(errors, 0);
 
   Seconds(0.011);
-  agent->GetNextProposedValue(proposed);
-  agent->SetCurrentSimValue(proposed);
+  agent->SetCurrentSimValue(Proposal(agent));
   agent->Commit();
   agent->GetDrawMessage()->SetDrawable(0);
   NUVSimMessageQueue::GetInstance()->EmptyQueue();
-  agent->GetLoopStatus(status);
-  EXPECT_EQ(status, 3) << "the eleventh growth stops play";
+  EXPECT_EQ(Loop(agent), SimLoopStop) << "the eleventh growth stops play";
   EXPECT_FALSE(agent->GetDrawMessage()->IsPosted()) << "no draw-or-continue message meanwhile";
   manager->GetNumberOfErrors(errors);
   ASSERT_EQ(errors, 1);
   NUVSimulationError* error = nullptr;
   ASSERT_EQ(manager->GetError(1, error), S_OK);
-  EXPECT_EQ(error->GetInformationOnErrorType(), 2);
+  EXPECT_EQ(error->GetInformationOnErrorType(), NUVErrorTypeError);
   NUVUnicodeString text = error->GetMessageText();
   EXPECT_NE(text.Std().find("behind"), std::string::npos) << text.Std();
   error->Release();
-  agent->GetLoopStatus(status);
-  EXPECT_EQ(status, 3);
+  EXPECT_EQ(Loop(agent), SimLoopStop);
   manager->GetNumberOfErrors(errors);
   EXPECT_EQ(errors, 2) << "raised at every call while late";
 
   Seconds(0.001);  // shorter than the advance before: not growing
-  agent->GetNextProposedValue(proposed);
-  agent->GetLoopStatus(status);
-  EXPECT_EQ(status, 1) << "one non-growing advance brings play back";
+  Proposal(agent);
+  EXPECT_EQ(Loop(agent), SimLoopContinue) << "one non-growing advance brings play back";
   PLMGetSimErrorManager::RemoveManager(manager);
 }
 
@@ -454,8 +447,7 @@ TEST_F(RedrawPacing, SettingsAreReadAtEveryStepInTheirOrder) {
                    "GetGraphicsUpdatesYesOrNo", "GetUpdateTime"}))
       << "a foreign step asks the master clock, then the timed refresh";
   Settings::SetRealTimeYesOrNo(1);
-  EXPECT_EQ(reads([&] { nt->SetCurrentSimValue(NUVSimValue(0.07)); }),
-            Names{"GetRealTimeYesOrNo"})
+  EXPECT_EQ(reads([&] { nt->SetCurrentSimValue(NUVSimValue(0.07)); }), Names{"GetRealTimeYesOrNo"})
       << "real-time play decides from the real-time setting alone";
   nt->SetCurrentSimValue(NUVSimValue(0.2));
   EXPECT_EQ(reads([&] { nt->GetNextProposedValue(v); }),

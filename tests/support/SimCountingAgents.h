@@ -2,7 +2,7 @@
 // written to a shared journal as "<tag>:<operation>" (values as %g), so a
 // test can assert the exact order of calls across agents and controllers.
 // The fakes keep the controller handed to them, as real agents do, and count
-// their live instances.
+// their live instances (liveCount).
 #ifndef SimCountingAgents_h
 #define SimCountingAgents_h
 
@@ -27,41 +27,49 @@ struct SimCallLog {
 
 std::string SimFormat(const NUVSimValue& value);
 
-class SimCountingKeyFrameAgent : public NUVISimAgentKeyFrame {
-  NUV_DECLARE_CLASS
+// The calls both agent interfaces share.
+template <class AgentI, class ControllerI>
+class SimCountingAgent : public AgentI {
  public:
-  SimCountingKeyFrameAgent(SimCallLog* log, const char* tag);
-  ~SimCountingKeyFrameAgent() override;
+  SimCountingAgent(SimCallLog* l, const char* t) : log(l), tag(t) { ++liveCount; }
+  ~SimCountingAgent() override { --liveCount; }
   static int liveCount;
 
-  long Init() override;
-  long Clean() override;
-  long Activate() override;
-  long Deactivate() override;
-  long SetCurrentSimValue(const NUVSimValue& iValue) override;
-  long SetCurrentMode(int iMode) override;
-  long Compute() override;
-  long Commit() override;
-  long GetLoopStatus(SimLoopStatus& oStatus) override;
-  long GetModeParams(int, unsigned char&, NUVSimValue&, NUVSimValue&, NUVSimValue&, NUVSimValue&,
-                     unsigned char&, unsigned char&) override;
-  long DispatchModeParams(int, const NUVSimValue&, const NUVSimValue&, const NUVSimValue&,
-                          const NUVSimValue&, unsigned char, unsigned char) override;
-  long GetPriority(SimAgentPriority& oPriority) override;
-  long SetPriority(SimAgentPriority) override;
-  long GetSubPriority(unsigned int& oSubPriority) override;
-  long GetType(SimAgentType& oType) override;
-  long GetKFType(SimAgentType& oType) override;
-  long SetType(SimAgentType) override;
-  long SetSimulationController(NUVISimControllerKeyFrame_var& iController,
-                               unsigned char iAttach) override;
-  long GetSimulationController(NUVISimControllerKeyFrame_var& oController) override;
-  long GetEnabled(unsigned char& oEnabled) override;
-  long SetEnabled(unsigned char iEnabled) override;
+  long Init() override { return Note("Init"); }
+  long Clean() override { return Note("Clean"); }
+  long Activate() override { return Note("Activate"); }
+  long Deactivate() override { return Note("Deactivate"); }
+  long SetCurrentSimValue(const NUVSimValue& v) override {
+    current = v;
+    return Note("Set " + SimFormat(v));
+  }
+  long Compute() override { return Note("Compute"); }
+  long Commit() override {
+    ++steps;
+    Note("Commit");
+    if (onCommit) onCommit();
+    return S_OK;
+  }
+  long GetLoopStatus(SimLoopStatus& s) override {
+    s = steps >= statusFromStep ? status : SimLoopContinue;
+    return Note("Loop");
+  }
+  long GetPriority(SimAgentPriority& p) override { p = SimAgentPriorityNormal; return S_OK; }
+  long SetPriority(SimAgentPriority) override { return S_OK; }
+  long GetSubPriority(unsigned int& p) override { p = 0; return S_OK; }
+  long GetType(SimAgentType& t) override { t = SimAgentTypeCompute; return S_OK; }
+  long SetType(SimAgentType) override { return S_OK; }
+  long SetSimulationController(NUVVar<ControllerI>& c, unsigned char attach) override {
+    controller = c;
+    return Note(attach ? "Attach" : "Detach");
+  }
+  long GetSimulationController(NUVVar<ControllerI>& c) override { c = controller; return S_OK; }
+  long GetEnabled(unsigned char& e) override { e = enabled; return S_OK; }
+  long SetEnabled(unsigned char e) override { enabled = e; return S_OK; }
 
   SimCallLog* log;
   std::string tag;
-  NUVISimControllerKeyFrame_var controller;
+  NUVVar<ControllerI> controller;
   NUVSimValue current;
   unsigned char enabled = 1;
   int steps = 0;  // Commit calls
@@ -69,53 +77,53 @@ class SimCountingKeyFrameAgent : public NUVISimAgentKeyFrame {
   SimLoopStatus status = SimLoopContinue;
   int statusFromStep = 0;
   std::function<void()> onCommit;  // runs inside Commit, after logging
+
+ protected:
+  long Note(const std::string& what) { log->Add(tag, what); return S_OK; }
 };
 
-class SimCountingNegociatedTimeAgent : public NUVISimAgentNegociatedTime {
+template <class AgentI, class ControllerI>
+int SimCountingAgent<AgentI, ControllerI>::liveCount = 0;
+
+class SimCountingKeyFrameAgent
+    : public SimCountingAgent<NUVISimAgentKeyFrame, NUVISimControllerKeyFrame> {
   NUV_DECLARE_CLASS
  public:
-  SimCountingNegociatedTimeAgent(SimCallLog* log, const char* tag);
-  ~SimCountingNegociatedTimeAgent() override;
-  static int liveCount;
+  using SimCountingAgent::SimCountingAgent;
+  long SetCurrentMode(int m) override { return Note("Mode " + std::to_string(m)); }
+  long GetModeParams(int, unsigned char&, NUVSimValue&, NUVSimValue&, NUVSimValue&, NUVSimValue&,
+                     unsigned char&, unsigned char&) override {
+    return S_OK;
+  }
+  long DispatchModeParams(int, const NUVSimValue&, const NUVSimValue&, const NUVSimValue&,
+                          const NUVSimValue&, unsigned char, unsigned char) override {
+    return Note("DispatchModeParams");
+  }
+  long GetKFType(SimAgentType& t) override { return GetType(t); }
+};
 
-  long Init() override;
-  long Clean() override;
-  long Activate() override;
-  long Deactivate() override;
-  long ReInitData(const SimReInitParameter& iReason) override;
-  long SetCurrentSimValue(const NUVSimValue& iValue) override;
-  long Compute() override;
-  long Commit() override;
-  long GetComputeStatus(SimComputeStatus& oStatus) override;
-  long GetLoopStatus(SimLoopStatus& oStatus) override;
-  long GetNextProposedValue(NUVSimValue& oValue) override;
-  long Reset() override;
-  long ComputeNextIteration(unsigned int iOn) override;
-  long GetPriority(SimAgentPriority& oPriority) override;
-  long SetPriority(SimAgentPriority) override;
-  long GetSubPriority(unsigned int& oSubPriority) override;
-  long GetType(SimAgentType& oType) override;
-  long GetNTType(SimAgentType& oType) override;
-  long SetType(SimAgentType) override;
-  long SetSimulationController(NUVISimControllerNegociatedTime_var& iController,
-                               unsigned char iAttach) override;
-  long GetSimulationController(NUVISimControllerNegociatedTime_var& oController) override;
-  long GetEnabled(unsigned char& oEnabled) override;
-  long SetEnabled(unsigned char iEnabled) override;
+class SimCountingNegociatedTimeAgent
+    : public SimCountingAgent<NUVISimAgentNegociatedTime, NUVISimControllerNegociatedTime> {
+  NUV_DECLARE_CLASS
+ public:
+  using SimCountingAgent::SimCountingAgent;
+  long ReInitData(const SimReInitParameter& r) override {
+    return Note("ReInit " + std::to_string(static_cast<int>(r)));
+  }
+  long GetComputeStatus(SimComputeStatus& s) override { s = computeStatus; return S_OK; }
+  long GetNextProposedValue(NUVSimValue& v) override {
+    if (!propose) return Note("Propose none");
+    v = propose(current);
+    return Note("Propose " + SimFormat(v));
+  }
+  long Reset() override { return Note("Reset"); }
+  long ComputeNextIteration(unsigned int n) override { return Note("Next " + std::to_string(n)); }
+  long GetNTType(SimAgentType& t) override { return GetType(t); }
 
-  SimCallLog* log;
-  std::string tag;
-  NUVISimControllerNegociatedTime_var controller;
-  NUVSimValue current;
-  unsigned char enabled = 1;
-  int steps = 0;
-  SimLoopStatus status = SimLoopContinue;
-  int statusFromStep = 0;
   SimComputeStatus computeStatus = SimComputeOK;
   // The proposal for the next step given the current value; unset: the
   // agent writes nothing.
   std::function<NUVSimValue(const NUVSimValue&)> propose;
-  std::function<void()> onCommit;
 };
 
 #endif
