@@ -5,7 +5,6 @@
 // in the parent, or the children would inherit it.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "ChildProcess.h"
@@ -37,7 +36,7 @@ class ReplaySync : public ::testing::Test {
   TestTempDir _Dir;
 };
 
-TEST_F(ReplaySync, CaptureMarksTheRecordingOnceUnlessMarkedAndItsReplayFollowsTheMark) {
+TEST_F(ReplaySync, CaptureMarksOnceUnlessMarkedAndReplayFollowsTheMarkElseTheEnvironment) {
   std::string path = _Dir.File("captured.rec"), premarked = _Dir.File("premarked.rec");
   EXPECT_IN_CHILD({
     CHILD_CHECK(NUVRecord::StartCapture(path.c_str()) == S_OK);
@@ -53,28 +52,21 @@ TEST_F(ReplaySync, CaptureMarksTheRecordingOnceUnlessMarkedAndItsReplayFollowsTh
   });
   EXPECT_EQ(TestTempDir::ReadFile(premarked), "NUVRecord 1\nlevel PLMSimSyncedKTR 0\n");
   std::string negative = Recording("negative.rec", "level PLMSimSyncedKTR -3\n");
-  for (const std::string& replayed : {path, premarked, negative}) {
-    unsigned char expected = replayed == path ? 1 : 0;
+  std::string unmarked = Recording("unmarked.rec", "level Other 4\n");
+  for (const std::string& replayed : {path, premarked, negative, unmarked}) {
+    unsigned char expected = replayed == path || replayed == unmarked ? 1 : 0;
     EXPECT_IN_CHILD({
-      setenv("PLMSIM_KTR_SYNC", "1", 1);  // a recorded mark decides, not the environment
+      // A recorded mark decides; without one, the environment (defined, even
+      // empty) of the first call.
+      setenv("PLMSIM_KTR_SYNC", "", 1);
       CHILD_CHECK(NUVRecord::StartReplay(replayed.c_str()) == S_OK);
       CHILD_CHECK(Synced() == expected);
-      NUVRecord::EndMain();  // later changes of the recorder do not matter
+      unsetenv("PLMSIM_KTR_SYNC");
+      NUVRecord::EndMain();  // later changes do not matter
       CHILD_CHECK(Synced() == expected);
     });
   }
-}
-
-TEST_F(ReplaySync, WithoutAMarkTheEnvironmentOfTheFirstCallDecidesAndWithoutARecorderNo) {
-  std::string unmarked = Recording("unmarked.rec", "level Other 4\n");
   std::string capture = _Dir.File("late-capture.rec");
-  EXPECT_IN_CHILD({
-    setenv("PLMSIM_KTR_SYNC", "", 1);  // defined, even empty
-    CHILD_CHECK(NUVRecord::StartReplay(unmarked.c_str()) == S_OK);
-    CHILD_CHECK(Synced() == 1);
-    unsetenv("PLMSIM_KTR_SYNC");
-    CHILD_CHECK(Synced() == 1);
-  });
   EXPECT_IN_CHILD({
     CHILD_CHECK(Synced() == 0);  // no recorder yet: false for the whole process
     CHILD_CHECK(NUVRecord::StartCapture(capture.c_str()) == S_OK);
