@@ -9,8 +9,6 @@
 #include "NUVFrmEditor.h"
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
-#include "NUVISO.h"
-#include "NUVModelForRep3D.h"
 
 namespace {
 
@@ -107,26 +105,6 @@ TEST(FrmEditor, CloseDeletesItsWindowsThenPublishesWithTheEditorAsPublisher) {
   EXPECT_EQ(scene.Layout()->GetWindowList(0, 0)[1], theirs);
   EXPECT_EQ(NUVFrmEditor::GetCurrentEditor(), nullptr);
   EXPECT_FALSE(other->IsClosed());
-}
-
-TEST(FrmEditor, InteractiveSetHoldsOneReferencePerElementUntilTheEditorGoes) {
-  auto* editor = new NUVFrmEditor;
-  NUVISO* iso = editor->GetISO();
-  auto* holder = new NUVModelForRep3D;
-  iso->AddElement(holder);
-  iso->AddElement(holder);  // once only
-  iso->AddElement(nullptr);
-  EXPECT_EQ(iso->Size(), 1);
-  EXPECT_EQ(holder->GetRefCount(), 2u);
-  iso->RemoveElement(holder, 0);
-  iso->RemoveElement(holder, 0);  // absent: nothing to give back
-  EXPECT_EQ(holder->GetRefCount(), 1u);
-  iso->AddElement(holder);
-  NUVBaseUnknown_WR weakIso(iso);
-  editor->Release();
-  EXPECT_FALSE(weakIso.IsAlive());
-  EXPECT_EQ(holder->GetRefCount(), 1u) << "the set gave its reference back";
-  holder->Release();
 }
 
 }  // namespace
