@@ -1,7 +1,5 @@
-// The emulated Windows calls (input queue, key states, clocks steered
-// through the test hooks, never waited on) and the services for hosts:
-// libraries loaded at run time, the terminal's keys in the input queue (on a
-// pseudo-terminal put on standard input), stopping on a signal.
+// The emulated Windows calls (clocks steered, never waited on) and the services
+// for hosts: libraries, the keys of a pseudo-terminal put on standard input, signals.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>

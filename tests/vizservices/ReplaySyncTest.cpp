@@ -1,8 +1,6 @@
-// The replay-sync answer, decided once per process, and play under it: the
-// queue never wakes the loop, viewer updates run the messages, and during a
-// replay the draw-or-continue message runs its next message itself. Each
-// case runs in a child process; no test of this program may ask the answer
-// in the parent, or the children would inherit it.
+// The replay-sync answer, decided once per process, and play under it (viewer
+// updates run the messages). Each case runs in a child process: no test of this
+// program may ask the answer in the parent, or the children would inherit it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,7 +23,6 @@ namespace {
 
 class ReplaySync : public ::testing::Test {
  protected:
-  void TearDown() override { NUVRecord::EndMain(); }
   // A recording with the given level lines after the header.
   std::string Recording(const char* name, const std::string& levels) {
     std::string path = _Dir.File(name);
