@@ -5,8 +5,9 @@
 // other systems the platform layer emulates them: a monotonic performance
 // counter counting nanoseconds, a 32-bit millisecond tick count that wraps
 // like the real one, and one input-message queue per process with a table of
-// asynchronous key states, fed by the host (and by tests) through
-// NUVOsTestHooks.h.
+// asynchronous key states. The host's input sources feed the queue
+// (NUVHostInput: the terminal's keys, read when PeekMessageW looks); tests
+// feed it and steer the clocks through NUVOsTestHooks.h.
 //
 //   LARGE_INTEGER now;
 //   if (QueryPerformanceCounter(&now)) elapsed = now.QuadPart - then.QuadPart;

@@ -1,6 +1,6 @@
 // NUVOsTestHooks: controls of the emulated operating-system calls of
-// NUVOsCalls.h, for the host (which feeds user input) and for tests (which
-// also steer the clocks).
+// NUVOsCalls.h, for tests (which post input and steer the clocks) and for the
+// platform's own input sources. Hosts feed user input through NUVHostInput.
 //
 //   NUVOsPostInputMessage(WM_LBUTTONDOWN, 0, 0);  // a click is now waiting
 //   NUVOsSetAsyncKeyState(VK_MBUTTON, 1);          // middle button held down
