@@ -9,18 +9,12 @@
 
 #include "FrameTestScene.h"
 #include "LoopFixture.h"
-#include "NUVDictionary.h"
 #include "NUVFrmWindow.h"
-#include "NUVISimAgentKeyFrame.h"
-#include "NUVISimAgentNegociatedTime.h"
-#include "NUVISimStructuredAgentKeyFrameMgt.h"
-#include "NUVISimStructuredAgentNegociatedTimeMgt.h"
 #include "NUVOsTestHooks.h"
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimExecutionOptionsSettings.h"
-#include "NUVSimKeyFrameController.h"
 #include "NUVSimMessageQueue.h"
-#include "NUVSimNegociatedTimeController.h"
+#include "NUVSimPlayScene.h"
 #include "NUVViewer.h"
 
 namespace {
@@ -59,70 +53,24 @@ class PlayEndToEnd : public LoopFixture {
     auto* agent = new NUVSimAgentRedraw3D;
     agent->SetWithGraphics(1);
     std::vector<Frame> frames;
-    NUVSimKeyFrameController* kf = nullptr;
-    NUVSimNegociatedTimeController* nt = nullptr;
-    double elapsed = 0;
-    auto record = [&](int played, double value) {
-      while (static_cast<int>(frames.size()) < played) {
-        frames.push_back({elapsed, value, agent->GetFrameState() >= 2 &&
-                                              agent->GetFrameState() <= 5});
+    {
+      NUVSimPlayScene scene(negociatedTime ? NUVSimPlayScene::NegociatedTime
+                                           : NUVSimPlayScene::KeyFrame);
+      scene.AddMember(agent);
+      scene.Start(end, step);
+      agent->ForceCompute();
+      double elapsed = 0;
+      for (int turn = 0; turn < 2000000 && (scene.Playing() || app->PendingTimeOuts() > 0 ||
+                                             NUVSimMessageQueue::GetInstance()->Size() > 0);
+           ++turn) {
+        app->RunOneTurn(0);
+        const int state = agent->GetFrameState();
+        while (static_cast<int>(frames.size()) < scene.StepsPlayed()) {
+          frames.push_back({elapsed, scene.Current().GetValue(), state >= 2 && state <= 5});
+        }
+        NUVOsAdvancePerformanceCounter(static_cast<long long>(turnSeconds * kSecond));
+        elapsed += turnSeconds;
       }
-    };
-    if (negociatedTime) {
-      void* raw = nullptr;
-      NUVInstantiateComponent("NUVSimProbesStructuredAgentNT",
-                              IID_NUVISimStructuredAgentNegociatedTimeMgt, &raw);
-      NUVVar<NUVISimStructuredAgentNegociatedTimeMgt> members;
-      members.Attach(static_cast<NUVISimStructuredAgentNegociatedTimeMgt*>(raw));
-      NUVISimAgentNegociatedTime_var redraw(agent);
-      members->AddMember(redraw);
-      nt = new NUVSimNegociatedTimeController;
-      nt->SetStartEnd(NUVSimValue(0.0), NUVSimValue(end));
-      nt->SetDefaultStep(NUVSimValue(step));
-      NUVISimAgentNegociatedTime_var top(members.get());
-      nt->SetControlledAgent(top);
-    } else {
-      void* raw = nullptr;
-      NUVInstantiateComponent("NUVSimProbesStructuredAgentKF",
-                              IID_NUVISimStructuredAgentKeyFrameMgt, &raw);
-      NUVVar<NUVISimStructuredAgentKeyFrameMgt> members;
-      members.Attach(static_cast<NUVISimStructuredAgentKeyFrameMgt*>(raw));
-      NUVISimAgentKeyFrame_var redraw(agent);
-      members->AddMember(redraw);
-      kf = new NUVSimKeyFrameController;
-      kf->SetKeyFrames(NUVSimValue(0.0), NUVSimValue(end), NUVSimValue(step));
-      NUVISimAgentKeyFrame_var top(members.get());
-      kf->SetControlledAgent(top);
-    }
-    auto playing = [&] {
-      unsigned char more = 1;
-      if (nt) nt->CanContinue(more); else kf->CanContinue(more);
-      return more != 0;
-    };
-    agent->ForceCompute();
-    for (int turn = 0; turn < 2000000 && (playing() || app->PendingTimeOuts() > 0 ||
-                                           NUVSimMessageQueue::GetInstance()->Size() > 0);
-         ++turn) {
-      app->RunOneTurn(0);
-      NUVSimValue v;
-      if (nt) {
-        nt->GetCurrentSimValue(v);
-        record(nt->GetStepsPlayed(), v.GetValue());
-      } else {
-        kf->GetCurrentSimValue(v);
-        record(kf->GetFramesPlayed(), v.GetValue());
-      }
-      NUVOsAdvancePerformanceCounter(static_cast<long long>(turnSeconds * kSecond));
-      elapsed += turnSeconds;
-    }
-    if (nt) {
-      NUVISimAgentNegociatedTime_var none;
-      nt->SetControlledAgent(none);
-      nt->Release();
-    } else {
-      NUVISimAgentKeyFrame_var none;
-      kf->SetControlledAgent(none);
-      kf->Release();
     }
     agent->Release();
     return frames;
