@@ -10,6 +10,7 @@
 
 #include "NUV3DViewer.h"
 #include "NUVApplication.h"
+#include "NUVDisplayRefresh.h"
 #include "NUVFrmEditor.h"
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
@@ -111,6 +112,7 @@ void BM_PlayLoopStep(benchmark::State& state) {
   NUVSimMessageQueue::DeleteMessageQueueInstance();
   NUVApplication app("bench");
   NUVViewer::EnableAutomaticSwaps(1);
+  NUVDisplayRefresh::SetRate(0);  // swaps as fast as the loop turns
   auto* editor = new NUVFrmEditor;
   auto* layout = new NUVFrmLayout;
   NUVFrmEditor::SetCurrentEditor(editor);

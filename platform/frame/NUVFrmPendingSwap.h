@@ -1,6 +1,8 @@
 // NUVFrmPendingSwap (internal to the platform layer): the buffer swap that a
 // drawn viewer or viewer control reports on a later turn of the event loop,
-// the way a real display reports that a frame reached the screen.
+// the way a real display reports that a frame reached the screen: at the
+// next refresh tick of NUVDisplayRefresh (the first turn at or after it), or
+// on the next turn when the rate is 0.
 //
 //   _PendingSwap.Schedule();     // from a draw; at most one swap pending
 //   _PendingSwap.Cancel();       // a swap delivered by hand, or destruction
@@ -13,6 +15,7 @@
 #ifndef NUVFrmPendingSwap_h
 #define NUVFrmPendingSwap_h
 
+class NUVApplication;
 class NUVCommand;
 
 class NUVFrmPendingSwap {
@@ -24,17 +27,17 @@ class NUVFrmPendingSwap {
   NUVFrmPendingSwap(const NUVFrmPendingSwap&) = delete;
   NUVFrmPendingSwap& operator=(const NUVFrmPendingSwap&) = delete;
 
-  // Schedules the report on the next turn of NUVApplication::MainApplication()
-  // when there is one and automatic swaps are enabled process-wide and for
-  // this owner. At most one report is pending: a draw while one is pending
-  // moves it to the turn after this draw. Returns 1 when a report is
-  // pending after the call.
+  // Schedules the report on NUVApplication::MainApplication() when there is
+  // one and automatic swaps are enabled process-wide and for this owner: at
+  // the next refresh tick after now, or on the next turn at rate 0. At most
+  // one report is pending: a draw while one is pending moves it to the tick
+  // (or turn) after this draw. Returns 1 when a report is pending after the
+  // call.
   int Schedule();
   void Cancel();
   int IsPending() const { return _Pending; }
 
   void SetEnabled(unsigned char enabled) { _Enabled = enabled; }
-  unsigned char IsEnabled() const { return _Enabled; }
 
   // Process-wide switch, off until a host turns it on.
   static void EnableAll(unsigned char enabled);
@@ -42,12 +45,16 @@ class NUVFrmPendingSwap {
 
  private:
   static void OnTimeOut(NUVCommand* command, int id, void* data);
+  // Registers the time-out that wakes `app`'s loop for _Tick; 1 when done.
+  unsigned char Arm(NUVApplication* app, long long now, long long countsPerSecond);
 
   void* _pOwner;
   Deliver _pDeliver;
   NUVCommand* _pCommand;  // created on first schedule
   unsigned char _Pending;
   unsigned char _Enabled;
+  unsigned char _Paced;  // waits for _Tick (else: the next turn)
+  long long _Tick;       // performance-counter value the swap waits for
 };
 
 #endif

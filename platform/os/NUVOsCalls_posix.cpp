@@ -2,10 +2,12 @@
 // controls of NUVOsTestHooks.h.
 #include <time.h>
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 
 #include "NUVOsCalls.h"
+#include "NUVOsInputSource.h"
 #include "NUVOsTestHooks.h"
 
 namespace {
@@ -14,9 +16,13 @@ const LONGLONG kNanosecondsPerSecond = 1000000000;
 
 // Everything the emulation holds. Plain globals without locks: every call
 // comes from the user-interface thread. The empty-queue test of PeekMessageW
-// reads `queuedCount` only, so that a poll of an empty queue costs a load and
-// a compare.
+// reads `inputArrived` and `queuedCount` only, so that a poll of an empty
+// queue costs two loads and two compares.
 struct Emulation {
+  // Set, possibly from a signal handler, when the input source has something
+  // to post; the lock-free atomic makes that store async-signal-safe.
+  std::atomic<bool> inputArrived{false};
+  NUVOsInputPump inputPump = nullptr;
   std::deque<MSG> queue;
   int queuedCount = 0;
   SHORT keyStates[256] = {};
@@ -29,6 +35,8 @@ struct Emulation {
   bool fakeTicks = false;
   DWORD fakeTickCount = 0;
 };
+
+static_assert(std::atomic<bool>::is_always_lock_free, "the input flag is set from a signal handler");
 
 Emulation emulation;
 
@@ -88,6 +96,7 @@ DWORD WINAPI GetTickCount(void) {
 }
 
 BOOL WINAPI PeekMessageW(MSG* message, HWND window, UINT first, UINT last, UINT removeFlag) {
+  if (emulation.inputArrived.load(std::memory_order_relaxed)) NUVOsPumpInputSource();
   if (emulation.queuedCount == 0) return FALSE;
   for (auto it = emulation.queue.begin(); it != emulation.queue.end(); ++it) {
     if (!Matches(*it, window, first, last)) continue;
@@ -120,6 +129,20 @@ int NUVOsPostInputMessage(UINT message, WPARAM wParam, LPARAM lParam, HWND windo
   emulation.queue.push_back(posted);
   ++emulation.queuedCount;
   return 1;
+}
+
+void NUVOsSetInputSource(NUVOsInputPump pump) {
+  emulation.inputPump = pump;
+  NUVOsNoteInputArrived();
+}
+
+void NUVOsNoteInputArrived() { emulation.inputArrived.store(true, std::memory_order_relaxed); }
+
+void NUVOsPumpInputSource() {
+  // Cleared before the pump reads: input arriving while it reads sets the
+  // flag again and is read by the next look, never lost.
+  emulation.inputArrived.store(false, std::memory_order_relaxed);
+  if (emulation.inputPump) emulation.inputPump();
 }
 
 void NUVOsClearInputQueue() {

@@ -1,159 +1,113 @@
-// Viewers and viewer controls: draws, buffer swaps reported on a later turn
-// of the real event loop, update events, and lifetime around pending swaps.
+// Viewers and viewer controls: buffer swaps reported from the real event
+// loop, on a later turn or at the display's next refresh tick (steered with
+// the fake performance counter), and lifetime around swaps.
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "FrameTestScene.h"
 #include "NUV3DViewer.h"
 #include "NUVApplication.h"
 #include "NUVBaseUnknown_WR.h"
 #include "NUVCallbackManager.h"
+#include "NUVDisplayRefresh.h"
 #include "NUVGraphicWindow.h"
-#include "NUVSYPEventArgs.h"
-#include "NUVSYPWRefMethEventHandler.h"
+#include "NUVOsTestHooks.h"
 #include "NUVVidCtl3DViewer.h"
 
 namespace {
 
 NUVSubscriberMethod Record() { return NUVSubscriberMethodCast(&FrameEventRecorder::OnEvent); }
 
-// Restores the process-wide swap switch whatever the test does.
 class ViewerSwap : public ::testing::Test {
  protected:
   void SetUp() override {
     _Former = NUVViewer::AreAutomaticSwapsEnabled();
     NUVViewer::EnableAutomaticSwaps(1);
   }
-  void TearDown() override { NUVViewer::EnableAutomaticSwaps(_Former); }
-
+  void TearDown() override {
+    NUVViewer::EnableAutomaticSwaps(_Former);
+    NUVDisplayRefresh::SetRate(0);
+    NUVOsResetEmulation();
+  }
   // Runs turns until nothing is pending (bounded, so a fault cannot hang).
   static void Drain(NUVApplication& app) {
     for (int i = 0; i < 20 && app.PendingTimeOuts() > 0; ++i) app.RunOneTurn(0);
   }
-
+  static void TurnUntilAHandlerRuns(NUVApplication& app) {  // sleeping in the loop
+    for (int i = 0; i < 100 && app.RunOneTurn(-1) == 0; ++i) continue;
+  }
   unsigned char _Former = 0;
 };
 
-struct DrawInTurn {
-  NUVViewer* viewer;
-  NUVApplication* app;
-  int64_t drawTurn = -1;
-};
+void DrawNow(NUVCommand*, int, void* viewer) { static_cast<NUVViewer*>(viewer)->Draw(); }
 
-void DrawNow(NUVCommand*, int, void* data) {
-  auto* d = static_cast<DrawInTurn*>(data);
-  d->drawTurn = d->app->TurnCount();
-  d->viewer->Draw();
-}
-
-struct SwapTurn {
-  NUVApplication* app;
-  int64_t turn = -1;
-};
-
-void NoteSwapTurn(FrameEventRecorder* recorder, void*) {
-  auto* swapTurn = static_cast<SwapTurn*>(recorder->_pContext);
-  swapTurn->turn = swapTurn->app->TurnCount();
-}
-
-TEST_F(ViewerSwap, SwapIsReportedOnALaterTurnNeverInTheDrawingOne) {
+TEST_F(ViewerSwap, DrawsBeforeTheSwapMakeOneSwapOnALaterTurn) {
   NUVApplication app("frame-test");
   auto* viewer = new NUV3DViewer;
   FrameEventRecorder recorder;
-  SwapTurn swapTurn{&app};
-  recorder._pThen = &NoteSwapTurn;
-  recorder._pContext = &swapTurn;
-  int data = 0;
-  ASSERT_NE(AddCallback(&recorder, viewer->GetSupport(), NUVGraphicWindow::GRAPHICWINDOW_SWAP(),
-                        Record(), &data),
-            0);
-
-  DrawInTurn draw{viewer, &app};
-  app.AddTimeOut(0, nullptr, &draw, &DrawNow);
+  AddCallback(&recorder, viewer->GetSupport(), NUVGraphicWindow::GRAPHICWINDOW_SWAP(), Record(), nullptr);
+  app.AddTimeOut(0, nullptr, viewer, &DrawNow);
+  app.AddTimeOut(0, nullptr, viewer, &DrawNow);
   app.RunOneTurn(0);  // the drawing turn
-  EXPECT_EQ(viewer->GetDrawCount(), 1);
-  EXPECT_EQ(recorder.Calls().size(), 0u) << "the swap must not come within the drawing turn";
   EXPECT_TRUE(viewer->HasPendingSwap());
-
-  app.RunOneTurn(0);
+  EXPECT_EQ(recorder.Calls().size(), 0u) << "never within the drawing turn";
+  app.RunOneTurn(0);  // draws again: the swap moves after it
+  EXPECT_EQ(recorder.Calls().size(), 0u);
+  Drain(app);
   ASSERT_EQ(recorder.Calls().size(), 1u);
   EXPECT_EQ(recorder.Calls()[0].publisher, static_cast<void*>(viewer->GetSupport()));
-  EXPECT_EQ(recorder.Calls()[0].clientData, &data);
-  EXPECT_GT(swapTurn.turn, draw.drawTurn);
-  EXPECT_FALSE(viewer->HasPendingSwap());
-  EXPECT_EQ(viewer->GetSwapCount(), 1);
-  EXPECT_EQ(app.PendingTimeOuts(), 0);
   viewer->Release();
 }
 
-TEST_F(ViewerSwap, DrawsBeforeTheSwapMakeOneSwap) {
+TEST_F(ViewerSwap, SwapsCompleteAtTheNextRefreshTickOfTheCounter) {
+  NUVOsSetFakePerformanceCounter(1, 5);  // 1e9 counts per second
+  ASSERT_EQ(NUVDisplayRefresh::SetRate(1000), 0);  // a tick every 1e6 counts, from the first draw
   NUVApplication app("frame-test");
   auto* viewer = new NUV3DViewer;
   viewer->Draw();
+  NUVOsAdvancePerformanceCounter(999999);  // one count before the tick
   viewer->Draw();
-  EXPECT_EQ(app.PendingTimeOuts(), 1);
-  Drain(app);
-  EXPECT_EQ(viewer->GetDrawCount(), 2);
-  EXPECT_EQ(viewer->GetSupport()->GetSwapCount(), 1);
+  TurnUntilAHandlerRuns(app);
+  EXPECT_EQ(viewer->GetSwapCount(), 0) << "the loop woke, the display has not refreshed";
+  NUVOsAdvancePerformanceCounter(1);
+  TurnUntilAHandlerRuns(app);
+  EXPECT_EQ(viewer->GetSwapCount(), 1) << "two draws before one tick: one swap at the tick";
+  // Ticks missed while the loop was busy give one swap, at the next turn.
   viewer->Draw();
-  Drain(app);
-  EXPECT_EQ(viewer->GetSupport()->GetSwapCount(), 2);
+  NUVOsAdvancePerformanceCounter(7500000);
+  TurnUntilAHandlerRuns(app);
+  EXPECT_EQ(viewer->GetSwapCount(), 2);
+  // Rate 0: the next turn, whatever the counter says.
+  ASSERT_EQ(NUVDisplayRefresh::SetRate(0), 0);
+  viewer->Draw();
+  app.RunOneTurn(0);
+  EXPECT_EQ(viewer->GetSwapCount(), 3);
+  for (double bad : {-1.0, 10000.5, std::nan(""), HUGE_VAL}) {
+    EXPECT_EQ(NUVDisplayRefresh::SetRate(bad), -1) << bad;
+  }
+  EXPECT_EQ(NUVDisplayRefresh::Rate(), 0.0);
   viewer->Release();
 }
 
-TEST_F(ViewerSwap, NoSwapWithoutApplicationOrWhenTurnedOff) {
+TEST_F(ViewerSwap, NoSwapWithoutApplicationWhenTurnedOffOrDeliveredByHand) {
   auto* viewer = new NUV3DViewer;
-  ASSERT_EQ(NUVApplication::MainApplication(), nullptr);
   viewer->Draw();
-  EXPECT_FALSE(viewer->HasPendingSwap());
-
+  EXPECT_FALSE(viewer->HasPendingSwap()) << "no application";
   NUVApplication app("frame-test");
-  viewer->SetAutomaticSwap(0);
-  viewer->Draw();
-  EXPECT_FALSE(viewer->HasPendingSwap());
-  viewer->SetAutomaticSwap(1);
   NUVViewer::EnableAutomaticSwaps(0);
   viewer->Draw();
-  EXPECT_FALSE(viewer->HasPendingSwap());
-  Drain(app);
-  EXPECT_EQ(viewer->GetSupport()->GetSwapCount(), 0);
-
-  // Turning a viewer off drops the swap it had pending.
+  EXPECT_EQ(app.PendingTimeOuts(), 0);
   NUVViewer::EnableAutomaticSwaps(1);
   viewer->Draw();
-  EXPECT_TRUE(viewer->HasPendingSwap());
-  viewer->SetAutomaticSwap(0);
+  viewer->SetAutomaticSwap(0);  // drops the pending swap
   EXPECT_EQ(app.PendingTimeOuts(), 0);
-  viewer->Release();
-}
-
-TEST_F(ViewerSwap, SwapDeliveredByHandReplacesThePendingOne) {
-  NUVApplication app("frame-test");
-  auto* viewer = new NUV3DViewer;
+  viewer->SetAutomaticSwap(1);
   viewer->Draw();
-  viewer->DeliverSwap();
-  EXPECT_EQ(viewer->GetSupport()->GetSwapCount(), 1);
-  EXPECT_FALSE(viewer->HasPendingSwap());
+  viewer->DeliverSwap();  // replaces the pending one
   Drain(app);
   EXPECT_EQ(viewer->GetSupport()->GetSwapCount(), 1);
   viewer->Release();
-}
-
-// Regression: a viewer destroyed with its swap still pending must not be
-// called back from the loop.
-TEST_F(ViewerSwap, ViewerDestroyedWithPendingSwapIsNotTouched) {
-  NUVApplication app("frame-test");
-  auto* viewer = new NUV3DViewer;
-  auto* support = viewer->GetSupport();
-  support->AddRef();
-  FrameEventRecorder recorder;
-  AddCallback(&recorder, support, NUVGraphicWindow::GRAPHICWINDOW_SWAP(), Record(), nullptr);
-  viewer->Draw();
-  ASSERT_EQ(app.PendingTimeOuts(), 1);
-  viewer->Release();
-  EXPECT_EQ(app.PendingTimeOuts(), 0) << "destruction must cancel the pending swap";
-  Drain(app);
-  EXPECT_EQ(recorder.Calls().size(), 0u);
-  support->Release();
 }
 
 void ReleaseViewer(FrameEventRecorder* recorder, void*) {
@@ -162,12 +116,11 @@ void ReleaseViewer(FrameEventRecorder* recorder, void*) {
   *viewer = nullptr;
 }
 
-TEST_F(ViewerSwap, SwapCallbackMayReleaseTheLastReferenceToTheViewer) {
+TEST_F(ViewerSwap, DestroyedViewersAreNeverCalledBackAndMayGoDuringTheirSwap) {
   NUVApplication app("frame-test");
   NUVViewer* viewer = new NUV3DViewer;
   NUVBaseUnknown_WR weak(viewer);
-  FrameEventRecorder first;
-  FrameEventRecorder second;
+  FrameEventRecorder first, second;
   first._pThen = &ReleaseViewer;
   first._pContext = &viewer;
   AddCallback(&first, viewer->GetSupport(), NUVGraphicWindow::GRAPHICWINDOW_SWAP(), Record(), nullptr);
@@ -175,77 +128,32 @@ TEST_F(ViewerSwap, SwapCallbackMayReleaseTheLastReferenceToTheViewer) {
   viewer->Draw();
   Drain(app);
   EXPECT_FALSE(weak.IsAlive());
-  EXPECT_EQ(first.Calls().size(), 1u);
   EXPECT_EQ(second.Calls().size(), 1u) << "the dispatch in progress reaches every subscriber";
+
+  auto* doomed = new NUV3DViewer;
+  doomed->Draw();
+  doomed->Release();
+  EXPECT_EQ(app.PendingTimeOuts(), 0) << "destruction cancels the pending swap";
+  // A new application (a host restarting its loop) does not inherit the swap.
+  auto* survivor = new NUV3DViewer;
+  { NUVApplication gone("gone"); survivor->Draw(); }
+  NUVApplication next("next");
+  survivor->Draw();
+  Drain(next);
+  EXPECT_EQ(survivor->GetSwapCount(), 1);
+  survivor->Release();
 }
 
-// A new application, as a host that restarts its loop would have, must not
-// inherit a swap that the old one never ran.
-TEST_F(ViewerSwap, PendingSwapOfAGoneApplicationIsScheduledAgain) {
-  auto* viewer = new NUV3DViewer;
-  {
-    NUVApplication first("first");
-    viewer->Draw();
-    EXPECT_TRUE(viewer->HasPendingSwap());
-  }
-  NUVApplication second("second");
-  viewer->Draw();
-  EXPECT_EQ(second.PendingTimeOuts(), 1);
-  Drain(second);
-  EXPECT_EQ(viewer->GetSupport()->GetSwapCount(), 1);
-  viewer->Release();
-}
-
-TEST(ViewerEvents, UpdateIsPublishedOnTheViewerWithTheViewerAsPublisher) {
-  auto* viewer = new NUV3DViewer;
-  FrameEventRecorder recorder;
-  int id = AddCallback(&recorder, viewer, NUVViewer::VIEWER_UPDATE(), Record(), nullptr);
-  ASSERT_NE(id, 0);
-  viewer->Draw();  // drawing is not an update
-  EXPECT_EQ(recorder.Calls().size(), 0u);
-  viewer->DispatchViewerUpdate();
-  ASSERT_EQ(recorder.Calls().size(), 1u);
-  EXPECT_EQ(recorder.Calls()[0].publisher, static_cast<void*>(viewer));
-  EXPECT_EQ(recorder.Calls()[0].id, id);
-  RemoveCallback(&recorder, viewer, id);
-  viewer->DispatchViewerUpdate();
-  EXPECT_EQ(recorder.Calls().size(), 1u);
-  viewer->Release();
-}
-
-class SwapCounter : public NUVBaseUnknown {
- public:
-  void OnSwap(NUVBaseUnknown* sender, NUVSYPEventArgs* args) {
-    ++swaps;
-    lastSender = sender;
-    lastEvent = args ? args->GetEvent() : nullptr;
-  }
-  int swaps = 0;
-  NUVBaseUnknown* lastSender = nullptr;
-  NUVSYPEvent* lastEvent = nullptr;
-};
-
-TEST_F(ViewerSwap, ControlRaisesItsSwapEventOnALaterTurn) {
+TEST_F(ViewerSwap, ControlSwapsOnALaterTurnUnlessDestroyed) {
   NUVApplication app("frame-test");
   auto* control = new NUVVidCtl3DViewer;
-  auto* counter = new SwapCounter;
-  EXPECT_EQ(NUVSYPWRefMethEventHandler<SwapCounter>::AddTo(
-                control, NUVVidCtlViewerBase::GraphicWindowSwapEvt(), counter, &SwapCounter::OnSwap),
-            S_OK);
   control->DrawRequest();
-  EXPECT_EQ(counter->swaps, 0);
+  EXPECT_TRUE(control->HasPendingSwap() && control->GetSwapCount() == 0);
   Drain(app);
-  EXPECT_EQ(counter->swaps, 1);
-  EXPECT_EQ(counter->lastSender, control);
-  EXPECT_EQ(counter->lastEvent, NUVVidCtlViewerBase::GraphicWindowSwapEvt());
-  EXPECT_EQ(control->GetDrawRequestCount(), 1);
-
-  // Destroyed with a swap pending: the loop forgets it.
+  EXPECT_EQ(control->GetSwapCount(), 1);
   control->DrawRequest();
-  EXPECT_TRUE(control->HasPendingSwap());
   control->Release();
-  EXPECT_EQ(app.PendingTimeOuts(), 0);
-  counter->Release();
+  EXPECT_EQ(app.PendingTimeOuts(), 0) << "the loop forgets the destroyed control's swap";
 }
 
 }  // namespace

@@ -1,155 +1,125 @@
-// The replay-sync answer is decided once per process, so each scenario runs
-// in a child process of its own (a death test that exits with 0 on success).
-// No test of this program may call IsKTRReplaySynced in the parent process:
-// the children would inherit its cached answer.
+// The replay-sync answer, decided once per process, and play under it: the
+// queue never wakes the loop, viewer updates run the messages, and during a
+// replay the draw-or-continue message runs its next message itself. Each
+// case runs in a child process; no test of this program may ask the answer
+// in the parent, or the children would inherit it.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "ChildProcess.h"
+#include "CountingMessage.h"
+#include "FakeControllers.h"
+#include "FrameTestScene.h"
+#include "NUVApplication.h"
+#include "NUVFrmWindow.h"
 #include "NUVRecord.h"
-#include "NUVResultCodes.h"
+#include "NUVSimAgentRedraw3D.h"
+#include "NUVSimDrawOrContinueMessage.h"
+#include "NUVSimMessageQueue.h"
 #include "NUVSimVizServices.h"
+#include "NUVViewer.h"
 #include "TestTempDir.h"
 
 namespace {
 
-const char kMarkLine[] = "level PLMSimSyncedKTR 1\n";
-
-// Ends the child: exit code 0 when `failure` is null, else 1 with the reason
-// on standard error, where the death-test report shows it.
-void Finish(const char* failure) {
-  NUVRecord::EndMain();
-  if (failure) {
-    std::fprintf(stderr, "%s\n", failure);
-    std::exit(1);
-  }
-  std::exit(0);
-}
-
-#define EXPECT_CHILD_SUCCEEDS(body)                                                    \
-  EXPECT_EXIT(                                                                         \
-      {                                                                                \
-        body;                                                                          \
-        Finish(nullptr);                                                               \
-      },                                                                               \
-      ::testing::ExitedWithCode(0), "")
-
-#define CHILD_CHECK(condition) \
-  if (!(condition)) Finish("failed: " #condition)
-
-class ReplaySyncTest : public ::testing::Test {
+class ReplaySync : public ::testing::Test {
  protected:
-  void SetUp() override {
-    GTEST_FLAG_SET(death_test_style, "fast");
-    NUVRecord::EndMain();
-    ASSERT_FALSE(_Dir.Path().empty());
-  }
   void TearDown() override { NUVRecord::EndMain(); }
-
   // A recording with the given level lines after the header.
   std::string Recording(const char* name, const std::string& levels) {
     std::string path = _Dir.File(name);
     TestTempDir::WriteFile(path, "NUVRecord 1\n" + levels);
     return path;
   }
-
-  static int CountOccurrences(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-      ++count;
-    }
-    return count;
-  }
-
+  static unsigned char Synced() { return NUVSimVizServices::IsKTRReplaySynced(); }
   TestTempDir _Dir;
 };
 
-TEST_F(ReplaySyncTest, CaptureMarksTheRecordingOnceAndItsReplayIsSynced) {
-  std::string path = _Dir.File("captured.rec");
-  EXPECT_CHILD_SUCCEEDS({
+TEST_F(ReplaySync, CaptureMarksOnceUnlessMarkedAndReplayFollowsTheMarkElseTheEnvironment) {
+  std::string path = _Dir.File("captured.rec"), premarked = _Dir.File("premarked.rec");
+  EXPECT_IN_CHILD({
     CHILD_CHECK(NUVRecord::StartCapture(path.c_str()) == S_OK);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 0);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 0);
-  });
-  std::string captured = TestTempDir::ReadFile(path);
-  EXPECT_EQ(captured, std::string("NUVRecord 1\n") + kMarkLine)
-      << "level 1 recorded exactly once, nothing else";
-
-  EXPECT_CHILD_SUCCEEDS({
-    unsetenv("PLMSIM_KTR_SYNC");
-    CHILD_CHECK(NUVRecord::StartReplay(path.c_str()) == S_OK);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 1);
-    // Later changes of the recorder do not matter any more.
+    CHILD_CHECK(Synced() == 0 && Synced() == 0);
     NUVRecord::EndMain();
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 1);
   });
-}
-
-TEST_F(ReplaySyncTest, CaptureKeepsAMarkAlreadyRecorded) {
-  std::string path = _Dir.File("premarked.rec");
-  EXPECT_CHILD_SUCCEEDS({
-    CHILD_CHECK(NUVRecord::StartCapture(path.c_str()) == S_OK);
-    CHILD_CHECK(NUVRecord::GetMain()->SetSoftwareRecordLevel(
-                    const_cast<char*>("PLMSimSyncedKTR"), 0) == S_OK);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 0);
+  EXPECT_EQ(TestTempDir::ReadFile(path), "NUVRecord 1\nlevel PLMSimSyncedKTR 1\n");
+  EXPECT_IN_CHILD({
+    CHILD_CHECK(NUVRecord::StartCapture(premarked.c_str()) == S_OK);
+    NUVRecord::GetMain()->SetSoftwareRecordLevel(const_cast<char*>("PLMSimSyncedKTR"), 0);
+    CHILD_CHECK(Synced() == 0);
+    NUVRecord::EndMain();
   });
-  EXPECT_EQ(TestTempDir::ReadFile(path), "NUVRecord 1\nlevel PLMSimSyncedKTR 0\n");
-
-  // The recorded mark 0 decides: the environment is not consulted.
-  EXPECT_CHILD_SUCCEEDS({
-    setenv("PLMSIM_KTR_SYNC", "1", 1);
-    CHILD_CHECK(NUVRecord::StartReplay(path.c_str()) == S_OK);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 0);
-  });
-}
-
-TEST_F(ReplaySyncTest, ReplayFollowsTheSignOfTheRecordedMark) {
-  std::string positive = Recording("positive.rec", "level PLMSimSyncedKTR 5\n");
+  EXPECT_EQ(TestTempDir::ReadFile(premarked), "NUVRecord 1\nlevel PLMSimSyncedKTR 0\n");
   std::string negative = Recording("negative.rec", "level PLMSimSyncedKTR -3\n");
-  EXPECT_CHILD_SUCCEEDS({
-    CHILD_CHECK(NUVRecord::StartReplay(positive.c_str()) == S_OK);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 1);
-  });
-  EXPECT_CHILD_SUCCEEDS({
-    setenv("PLMSIM_KTR_SYNC", "", 1);
-    CHILD_CHECK(NUVRecord::StartReplay(negative.c_str()) == S_OK);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 0);
-  });
-}
-
-TEST_F(ReplaySyncTest, ReplayWithoutTheMarkFollowsTheEnvironmentOfTheFirstCall) {
-  std::string path = Recording("unmarked.rec", "level Other 4\n");
-  EXPECT_CHILD_SUCCEEDS({
-    unsetenv("PLMSIM_KTR_SYNC");
-    CHILD_CHECK(NUVRecord::StartReplay(path.c_str()) == S_OK);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 0);
-    setenv("PLMSIM_KTR_SYNC", "1", 1);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 0);
-  });
-  EXPECT_CHILD_SUCCEEDS({
-    setenv("PLMSIM_KTR_SYNC", "", 1);  // defined, even empty
-    CHILD_CHECK(NUVRecord::StartReplay(path.c_str()) == S_OK);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 1);
-    unsetenv("PLMSIM_KTR_SYNC");
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 1);
-  });
-}
-
-TEST_F(ReplaySyncTest, WithoutARecorderTheAnswerIsFalseForTheWholeProcess) {
-  std::string marked = Recording("marked.rec", kMarkLine);
+  std::string unmarked = Recording("unmarked.rec", "level Other 4\n");
+  for (const std::string& replayed : {path, premarked, negative, unmarked}) {
+    unsigned char expected = replayed == path || replayed == unmarked ? 1 : 0;
+    EXPECT_IN_CHILD({
+      // A recorded mark decides; without one, the environment (defined, even
+      // empty) of the first call.
+      setenv("PLMSIM_KTR_SYNC", "", 1);
+      CHILD_CHECK(NUVRecord::StartReplay(replayed.c_str()) == S_OK);
+      CHILD_CHECK(Synced() == expected);
+      unsetenv("PLMSIM_KTR_SYNC");
+      NUVRecord::EndMain();  // later changes do not matter
+      CHILD_CHECK(Synced() == expected);
+    });
+  }
   std::string capture = _Dir.File("late-capture.rec");
-  EXPECT_CHILD_SUCCEEDS({
-    CHILD_CHECK(NUVRecord::GetMain() == nullptr);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 0);
-    CHILD_CHECK(NUVRecord::StartReplay(marked.c_str()) == S_OK);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 0);
+  EXPECT_IN_CHILD({
+    CHILD_CHECK(Synced() == 0);  // no recorder yet: false for the whole process
     CHILD_CHECK(NUVRecord::StartCapture(capture.c_str()) == S_OK);
-    CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 0);
+    CHILD_CHECK(Synced() == 0);
+    NUVRecord::EndMain();
   });
-  EXPECT_EQ(TestTempDir::ReadFile(capture), "NUVRecord 1\n")
-      << "a late capture is not marked: the question is not asked again";
+  EXPECT_EQ(TestTempDir::ReadFile(capture), "NUVRecord 1\n") << "a late capture is not marked";
+}
+
+TEST_F(ReplaySync, DuringAReplayTheNextMessageRunsInsideAndViewerUpdatesDriveTheQueue) {
+  std::string path = Recording("play.rec", "level PLMSimSyncedKTR 1\n");
+  EXPECT_IN_CHILD({
+    CHILD_CHECK(NUVRecord::StartReplay(path.c_str()) == S_OK);
+    NUVApplication app("replay");
+    FrameTestScene scene;
+    NUVFrmWindow* w = scene.Add3DWindow();
+    auto* next = new CountingMessage("next");
+    auto* draw = new NUVSimDrawOrContinueMessage(scene.Layout(), scene.Editor(), next);
+    draw->Post();
+    CHILD_CHECK(app.RegisteredDescriptors() == 0 && app.PendingTimeOuts() == 0);
+    NUVSimMessageQueue::GetInstance()->ExecuteMessage(0);
+    CHILD_CHECK(next->executions == 1 && !next->IsPosted());  // run inside, not posted
+    draw->Release();
+    next->Release();
+
+    auto* agent = new NUVSimAgentRedraw3D;
+    agent->SetWithGraphics(1);
+    auto* kf = new FakeKeyFrameController;
+    NUVISimControllerKeyFrame_var handle(kf);
+    agent->SetSimulationController(handle, 1);
+    agent->Activate();
+    agent->Activate();  // a second Activate does not subscribe twice
+    agent->ForceCompute();
+    w->GetViewer()->DispatchViewerUpdate();
+    CHILD_CHECK(kf->iterations == 1);  // one update, one message, once
+    agent->Commit();  // posts the draw-or-continue message
+    w->GetViewer()->DispatchViewerUpdate();  // it runs the compute message itself
+    CHILD_CHECK(kf->iterations == 2);
+    agent->Deactivate();
+    w->GetViewer()->DispatchViewerUpdate();
+    CHILD_CHECK(kf->iterations == 2);  // unsubscribed
+  });
+  EXPECT_IN_CHILD({
+    CHILD_CHECK(NUVRecord::StartReplay(path.c_str()) == S_OK);
+    CHILD_CHECK(Synced() == 1);
+    NUVRecord::EndMain();  // the answer stays, the replay is over: nothing continued
+    FrameTestScene scene;
+    auto* next = new CountingMessage("next");
+    auto* draw = new NUVSimDrawOrContinueMessage(scene.Layout(), scene.Editor(), next);
+    draw->Post();
+    NUVSimMessageQueue::GetInstance()->ExecuteMessage(0);
+    CHILD_CHECK(next->executions == 0 && !next->IsPosted() && !draw->IsPosted());
+  });
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+// Shared libraries (DLLs) through the Windows loader. Paths come in UTF-8
+// and are converted to UTF-16 for LoadLibraryW.
+#include <string>
+
+#include "NUVOsCalls.h"
+#include "NUVOsLibrary.h"
+
+namespace {
+
+std::wstring Widen(const char* utf8) {
+  int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, &wide[0], length);
+  wide.resize(static_cast<size_t>(length) - 1);  // without the terminator
+  return wide;
+}
+
+std::string SystemMessage(DWORD code) {
+  wchar_t* text = nullptr;
+  DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                    FORMAT_MESSAGE_IGNORE_INSERTS,
+                                nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::string message;
+  if (length && text) {
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0,
+                                    nullptr, nullptr);
+    message.resize(static_cast<size_t>(bytes));
+    WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), &message[0], bytes, nullptr,
+                        nullptr);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
+  }
+  if (text) LocalFree(text);
+  if (message.empty()) message = "error " + std::to_string(code);
+  return message;
+}
+
+}  // namespace
+
+void* NUVOsLibrary::Load(const char* path, std::string* error) {
+  if (!path || !*path) {
+    if (error) *error = "no library path given";
+    return nullptr;
+  }
+  std::wstring wide = Widen(path);
+  if (wide.empty()) {
+    if (error) *error = "the library path is not valid UTF-8";
+    return nullptr;
+  }
+  HMODULE library = LoadLibraryW(wide.c_str());
+  if (!library && error) *error = SystemMessage(GetLastError());
+  return reinterpret_cast<void*>(library);
+}
+
+void* NUVOsLibrary::Symbol(void* library, const char* name) {
+  if (!library || !name) return nullptr;
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
+}
+
+int NUVOsLibrary::Unload(void* library) {
+  if (!library) return -1;
+  return FreeLibrary(static_cast<HMODULE>(library)) ? 0 : -1;
+}
