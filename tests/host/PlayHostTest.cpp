@@ -86,9 +86,10 @@ class Terminal {
   void Signal(int number) { kill(_Pid, number); }
   // The exit status; -1 (and the process killed) when it hangs.
   int Wait() {
-    ReadUntil([](const std::string&) { return false; }, 60);
-    int raw = 0;
-    if (waitpid(_Pid, &raw, WNOHANG) == 0) kill(_Pid, SIGKILL), waitpid(_Pid, &raw, 0);
+    ReadUntil([](const std::string&) { return false; }, 60);  // to the end of output
+    int raw = 0, exited = 0;
+    for (int i = 0; i < 6000 && (exited = waitpid(_Pid, &raw, WNOHANG)) == 0; ++i) usleep(10000);
+    if (exited == 0) kill(_Pid, SIGKILL), waitpid(_Pid, &raw, 0);
     else _Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return _Pid = -1, _Status;
   }
@@ -108,7 +109,7 @@ std::function<bool(const std::string&)> StepsShown(int steps) {
 }  // namespace
 
 TEST(PlayHost, PlaysBothControllersByDefault) {
-  PlayResult run = Play("--quiet");
+  PlayResult run = Play("--quiet --refresh-rate 0");
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("key-frame controller"), std::string::npos);
   EXPECT_NE(run.output.find("negotiated-time controller"), std::string::npos);
@@ -143,7 +144,7 @@ TEST(PlayHost, BadCommandLinesAreRefusedBeforePlayWithStatusTwo) {
 
 TEST(PlayHost, OutputThatDoesNotReachItsPlaceIsAnError) {
   for (const char* full : {"--trace /dev/full", "--plot /dev/full", "> /dev/full"}) {
-    PlayResult run = Play(std::string("--controller kf --end 1 --quiet ") + full);
+    PlayResult run = Play(std::string("--controller kf --end 1 --refresh-rate 0 --quiet ") + full);
     EXPECT_EQ(run.status, 1) << full << ": " << run.output;
     EXPECT_EQ(run.output.find("written to /dev/full"), std::string::npos) << run.output;
   }
