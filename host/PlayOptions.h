@@ -1,5 +1,10 @@
 // Command line of velloran-play: what to play and how, checked in full
-// before play starts. Threading: main thread, before play.
+// (every number finite and in its range) before play starts.
+//
+//   PlayOptions options;
+//   if (ParsePlayOptions(argc, argv, options) != 0) return ...;
+//
+// Threading: main thread, before play.
 #ifndef PlayOptions_h
 #define PlayOptions_h
 

@@ -1,5 +1,10 @@
 // What velloran-play records while it plays, and the files it writes from
-// it: a CSV trace and an SVG timeline. Threading: main thread.
+// it: a CSV trace and an SVG timeline.
+//
+//   WriteTrace(traceStream, runs);
+//   WritePlot(plotStream, runs);
+//
+// The caller checks the streams. Threading: main thread.
 #ifndef PlayReport_h
 #define PlayReport_h
 

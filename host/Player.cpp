@@ -55,7 +55,8 @@ bool Player::CreateRedrawAgent(bool negociatedTime, NUVBaseUnknown*& agent) {
                               negociatedTime ? IID_NUVISimAgentNegociatedTime
                                              : IID_NUVISimAgentKeyFrame,
                               &raw) != S_OK) {
-    std::fprintf(stderr, "velloran-play: the component \"NUVSimAgentRedraw3D\" is not registered\n");
+    std::fprintf(stderr,
+                 "velloran-play: the component \"NUVSimAgentRedraw3D\" is not registered\n");
     return false;
   }
   agent = static_cast<NUVBaseUnknown*>(raw);

@@ -89,7 +89,9 @@ class Libraries {
   static void* LoadOne(const std::string& path) {
     std::string error;
     void* library = NUVOsLibrary::Load(path.c_str(), &error);
-    if (!library) std::fprintf(stderr, "velloran-play: cannot load %s: %s\n", path.c_str(), error.c_str());
+    if (!library) {
+      std::fprintf(stderr, "velloran-play: cannot load %s: %s\n", path.c_str(), error.c_str());
+    }
     return library;
   }
   void* _pLibrary = nullptr;

@@ -57,16 +57,6 @@ long NUVSimBasicAgent::Commit() {
   return S_OK;
 }
 
-long NUVSimBasicAgent::GetComputeStatus(SimComputeStatus& oStatus) {
-  oStatus = SimComputeOK;
-  return S_OK;
-}
-
-long NUVSimBasicAgent::GetLoopStatus(SimLoopStatus& oStatus) {
-  oStatus = SimLoopContinue;
-  return S_OK;
-}
-
 long NUVSimBasicAgent::GetNextProposedValue(NUVSimValue& oValue) {
   oValue = NUVSimValue(-1.0);
   return S_OK;
@@ -74,31 +64,6 @@ long NUVSimBasicAgent::GetNextProposedValue(NUVSimValue& oValue) {
 
 long NUVSimBasicAgent::ComputeNextIteration(unsigned int iOn) {
   _IgnoreValues = iOn ? 1 : 0;
-  return S_OK;
-}
-
-long NUVSimBasicAgent::GetPriority(SimAgentPriority& oPriority) {
-  oPriority = _Priority;
-  return S_OK;
-}
-
-long NUVSimBasicAgent::SetPriority(SimAgentPriority iPriority) {
-  _Priority = iPriority;
-  return S_OK;
-}
-
-long NUVSimBasicAgent::GetSubPriority(unsigned int& oSubPriority) {
-  oSubPriority = 100;
-  return S_OK;
-}
-
-long NUVSimBasicAgent::GetType(SimAgentType& oType) {
-  oType = _Type;
-  return S_OK;
-}
-
-long NUVSimBasicAgent::SetType(SimAgentType iType) {
-  _Type = iType;
   return S_OK;
 }
 
@@ -124,12 +89,3 @@ long NUVSimBasicAgent::GetSimulationController(NUVISimControllerNegociatedTime_v
   return S_OK;
 }
 
-long NUVSimBasicAgent::GetEnabled(unsigned char& oEnabled) {
-  oEnabled = _Enabled;
-  return S_OK;
-}
-
-long NUVSimBasicAgent::SetEnabled(unsigned char iEnabled) {
-  _Enabled = iEnabled ? 1 : 0;
-  return S_OK;
-}

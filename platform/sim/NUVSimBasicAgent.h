@@ -44,18 +44,18 @@ class VPL_EXPORT NUVSimBasicAgent : public NUVBaseUnknown {
   virtual long SetCurrentMode(int) { return S_OK; }
   virtual long Compute() { return S_OK; }
   virtual long Commit();
-  virtual long GetComputeStatus(SimComputeStatus& oStatus);
-  virtual long GetLoopStatus(SimLoopStatus& oStatus);
+  virtual long GetComputeStatus(SimComputeStatus& oStatus) { return oStatus = SimComputeOK, S_OK; }
+  virtual long GetLoopStatus(SimLoopStatus& oStatus) { return oStatus = SimLoopContinue, S_OK; }
   virtual long GetNextProposedValue(NUVSimValue& oValue);
   virtual long Reset() { return S_OK; }
   virtual long ComputeNextIteration(unsigned int iOn);
-  virtual long GetPriority(SimAgentPriority& oPriority);
-  virtual long SetPriority(SimAgentPriority iPriority);
-  virtual long GetSubPriority(unsigned int& oSubPriority);
-  virtual long GetType(SimAgentType& oType);
+  virtual long GetPriority(SimAgentPriority& oPriority) { return oPriority = _Priority, S_OK; }
+  virtual long SetPriority(SimAgentPriority iPriority) { return _Priority = iPriority, S_OK; }
+  virtual long GetSubPriority(unsigned int& oSubPriority) { return oSubPriority = 100, S_OK; }
+  virtual long GetType(SimAgentType& oType) { return oType = _Type, S_OK; }
   long GetKFType(SimAgentType& oType) { return GetType(oType); }
   long GetNTType(SimAgentType& oType) { return GetType(oType); }
-  virtual long SetType(SimAgentType iType);
+  virtual long SetType(SimAgentType iType) { return _Type = iType, S_OK; }
   // No modes: nothing defined, nothing taken.
   long GetModeParams(int, unsigned char&, NUVSimValue&, NUVSimValue&, NUVSimValue&, NUVSimValue&,
                      unsigned char&, unsigned char&) {
@@ -70,8 +70,8 @@ class VPL_EXPORT NUVSimBasicAgent : public NUVBaseUnknown {
                                unsigned char iAttach);
   long GetSimulationController(NUVISimControllerKeyFrame_var& oController);
   long GetSimulationController(NUVISimControllerNegociatedTime_var& oController);
-  long GetEnabled(unsigned char& oEnabled);
-  long SetEnabled(unsigned char iEnabled);
+  long GetEnabled(unsigned char& oEnabled) { return oEnabled = _Enabled, S_OK; }
+  long SetEnabled(unsigned char iEnabled) { return _Enabled = iEnabled ? 1 : 0, S_OK; }
 
  private:
   NUVSimValue _Current;

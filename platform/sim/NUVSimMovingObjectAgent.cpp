@@ -15,10 +15,11 @@ NUVSimMovingObjectAgent::~NUVSimMovingObjectAgent() = default;
 void NUVSimMovingObjectAgent::AddWayPoint(const NUVSimValue& iAt, double iX, double iY,
                                           double iZ) {
   _Spacing = NUVSimValue();
+  auto before = [](const WayPoint& w, const NUVSimValue& v) { return w.at < v; };
+  // Appending in order, the usual way to build a path, costs constant time.
   auto it = _Path.empty() || _Path.back().at < iAt
                 ? _Path.end()
-                : std::lower_bound(_Path.begin(), _Path.end(), iAt,
-                                   [](const WayPoint& w, const NUVSimValue& v) { return w.at < v; });
+                : std::lower_bound(_Path.begin(), _Path.end(), iAt, before);
   if (it != _Path.end() && it->at == iAt) {
     *it = {iAt, iX, iY, iZ};
   } else {
