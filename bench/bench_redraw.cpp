@@ -175,7 +175,7 @@ BENCHMARK(BM_SceneStep)->Arg(250)->Arg(25000)->Unit(benchmark::kMillisecond);
 // proposing the next way point and moving to it: constant time per step.
 void BM_MoverListedPathStep(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  auto* mover = new NUVSimMovingObjectAgent("Cube");
+  auto* mover = new NUVSimMovingObjectAgent;
   for (int k = 0; k < n; ++k) mover->AddWayPoint(NUVSimValue(0.25 * k), k, k % 2, 0);
   for (auto _ : state) {
     NUVSimValue at(0.0);

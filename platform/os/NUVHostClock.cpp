@@ -29,8 +29,6 @@ bool NUVHostClock::UseModelledTime(bool modelled) {
   return true;
 }
 
-bool NUVHostClock::ModelledTime() { return g_Modelled; }
-
 void NUVHostClock::Spend(double seconds) {
   if (!(seconds > 0) || !std::isfinite(seconds)) return;
   if (g_Modelled) {

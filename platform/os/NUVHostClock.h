@@ -25,7 +25,6 @@ class VPL_EXPORT NUVHostClock {
   // Switches between modelled time (true) and the real clock (false). False
   // when modelled time is not available; the real clock then stays.
   static bool UseModelledTime(bool modelled);
-  static bool ModelledTime();
   // A computation that takes `seconds`: on modelled time the clock moves on
   // by that much, on the real clock the call returns when that much passed.
   // Non-positive or non-finite: nothing.

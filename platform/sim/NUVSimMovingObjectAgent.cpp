@@ -7,8 +7,7 @@
 
 NUV_IMPLEMENT_CLASS(NUVSimMovingObjectAgent, NUVSimBasicAgent, "VelloranPlatform")
 
-NUVSimMovingObjectAgent::NUVSimMovingObjectAgent(const char* objectName)
-    : _ObjectName(objectName) {}
+NUVSimMovingObjectAgent::NUVSimMovingObjectAgent() = default;
 
 NUVSimMovingObjectAgent::~NUVSimMovingObjectAgent() = default;
 

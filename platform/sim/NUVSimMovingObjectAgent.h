@@ -1,11 +1,11 @@
-// NUVSimMovingObjectAgent: a simple agent for host scenes. It moves a named
+// NUVSimMovingObjectAgent: a simple agent for host scenes. It moves an
 // object along a path of way points (a position at given simulated values,
 // linear in between, held before the first and after the last); created by
 // name as "NUVSimMovingObjectAgent". The path is either a list of way points
 // (AddWayPoint) or a regular path whose way points are computed, not stored
 // (SetRegularPath), for plays of any length.
 //
-//   NUVSimMovingObjectAgent* mover = new NUVSimMovingObjectAgent("Cube");
+//   NUVSimMovingObjectAgent* mover = new NUVSimMovingObjectAgent;
 //   mover->AddWayPoint(0.0, 0, 0, 0); mover->AddWayPoint(2.0, 4, 0, 0);
 //
 // Under a negotiated-time controller it proposes the next way point after
@@ -23,15 +23,13 @@
 #include <vector>
 
 #include "NUVSimBasicAgent.h"
-#include "NUVString.h"
 
 class VPL_EXPORT NUVSimMovingObjectAgent : public NUVSimBasicAgent {
   NUV_DECLARE_CLASS
  public:
-  explicit NUVSimMovingObjectAgent(const char* objectName = "");
+  NUVSimMovingObjectAgent();
   ~NUVSimMovingObjectAgent() override;
 
-  const NUVString& GetObjectName() const { return _ObjectName; }
   // Adds a way point, or moves the one already at that value. Appending in
   // ascending order costs constant time.
   void AddWayPoint(const NUVSimValue& iAt, double iX, double iY, double iZ);
@@ -51,9 +49,6 @@ class VPL_EXPORT NUVSimMovingObjectAgent : public NUVSimBasicAgent {
     _FirstCost = firstMicroseconds;
     _CostGrowth = growth;
   }
-  // What the step after `steps` committed steps costs, in seconds.
-  double StepCost(int steps) const;
-
   long Compute() override;
   long GetNextProposedValue(NUVSimValue& oValue) override;
 
@@ -62,12 +57,13 @@ class VPL_EXPORT NUVSimMovingObjectAgent : public NUVSimBasicAgent {
     NUVSimValue at;
     double x, y, z;
   };
+  // What the step after `steps` committed steps costs, in seconds.
+  double StepCost(int steps) const;
   WayPoint RegularPoint(long long k) const;
   // The way point just after `at`; false after the last one.
   bool NextWayPoint(const NUVSimValue& at, WayPoint& oNext);
   void MoveTo(const NUVSimValue& at);
 
-  NUVString _ObjectName;
   std::vector<WayPoint> _Path;  // ascending by value
   size_t _Cursor = 0;           // where the last search ended
   NUVSimValue _Spacing;         // > 0: the regular path is used

@@ -33,7 +33,6 @@ NUVSimPlayScene::~NUVSimPlayScene() {
     _pKeyFrame->SetControlledAgent(none);
     _pKeyFrame->Release();
   }
-  for (NUVSimMovingObjectAgent* mover : _Movers) mover->Release();
   if (_pStructured) _pStructured->Release();
 }
 
@@ -51,13 +50,12 @@ long NUVSimPlayScene::AddMember(NUVBaseUnknown* agent) {
 
 void NUVSimPlayScene::AddMovers(int count, double end, double firstCostMicroseconds,
                                 double growth) {
-  static const char* const names[] = {"Cube", "Sphere", "Cone", "Torus"};
   for (int i = 0; i < count; ++i) {
-    auto* mover = new NUVSimMovingObjectAgent(names[i % 4]);
+    auto* mover = new NUVSimMovingObjectAgent;
     mover->SetComputeCost(firstCostMicroseconds, growth);
     mover->SetRegularPath(NUVSimValue(0.25), NUVSimValue(end), i + 1.0, -i, 2.0, 0.5 * i);
     AddMember(mover);
-    _Movers.push_back(mover);
+    mover->Release();  // the structured agent holds it
   }
 }
 

@@ -16,13 +16,10 @@
 #ifndef NUVSimPlayScene_h
 #define NUVSimPlayScene_h
 
-#include <vector>
-
 #include "NUVSimValue.h"
 
 class NUVBaseUnknown;
 class NUVSimKeyFrameController;
-class NUVSimMovingObjectAgent;
 class NUVSimNegociatedTimeController;
 
 class VPL_EXPORT NUVSimPlayScene {
@@ -41,7 +38,6 @@ class VPL_EXPORT NUVSimPlayScene {
   // over [0, end] (under negotiated time, play stops on each), each step of
   // each costing what NUVSimMovingObjectAgent::SetComputeCost says.
   void AddMovers(int count, double end, double firstCostMicroseconds = 0, double growth = 1);
-  const std::vector<NUVSimMovingObjectAgent*>& Movers() const { return _Movers; }
 
   // Attaches the controller: key frames from 0 to `end` every `step`, or
   // negotiated time over [0, end] with `step` as the default step and
@@ -54,13 +50,9 @@ class VPL_EXPORT NUVSimPlayScene {
   int StepsPlayed() const;
   NUVSimValue Current() const;
 
-  NUVSimKeyFrameController* KeyFrameController() const { return _pKeyFrame; }
-  NUVSimNegociatedTimeController* NegociatedTimeController() const { return _pNegociatedTime; }
-
  private:
   Controller _Controller;
   NUVBaseUnknown* _pStructured = nullptr;  // one reference
-  std::vector<NUVSimMovingObjectAgent*> _Movers;
   NUVSimKeyFrameController* _pKeyFrame = nullptr;
   NUVSimNegociatedTimeController* _pNegociatedTime = nullptr;
 };

@@ -16,7 +16,7 @@ double Y(NUVSimMovingObjectAgent* mover, double* x = nullptr) {
 
 TEST(SimMovingObjectAgent, PlaysStopOnWayPointsInterpolateAndLetGoOfTheController) {
   for (bool negociatedTime : {true, false}) {
-    auto* mover = new NUVSimMovingObjectAgent("Cube");
+    auto* mover = new NUVSimMovingObjectAgent;
     mover->AddWayPoint(2.0, 1, 3, 0);
     mover->AddWayPoint(0.0, 0, 0, 0);
     mover->AddWayPoint(0.5, 9, 9, 9);
