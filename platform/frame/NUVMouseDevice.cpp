@@ -9,8 +9,7 @@ NUVMouseDevice::NUVMouseDevice()
       _EventX(0.f),
       _EventY(0.f),
       _EventPointCount(0),
-      _ElectionCount(0),
-      _LastElectionMode(-1) {}
+      _ElectionCount(0) {}
 
 NUVMouseDevice::~NUVMouseDevice() = default;
 
@@ -20,7 +19,6 @@ void NUVMouseDevice::SetCurrentEventMousePoint(float x, float y) {
   ++_EventPointCount;
 }
 
-void NUVMouseDevice::ElectionManipulator(int mode) {
-  _LastElectionMode = mode;
+void NUVMouseDevice::ElectionManipulator(int) {
   ++_ElectionCount;
 }

@@ -39,7 +39,6 @@ class VPL_EXPORT NUVMouseDevice : public NUVBaseUnknown {
   float GetCurrentEventY() const { return _EventY; }
   int GetEventPointCount() const { return _EventPointCount; }
   int GetElectionCount() const { return _ElectionCount; }
-  int GetLastElectionMode() const { return _LastElectionMode; }
 
  private:
   int _PressedButton;
@@ -49,7 +48,6 @@ class VPL_EXPORT NUVMouseDevice : public NUVBaseUnknown {
   float _EventY;
   int _EventPointCount;
   int _ElectionCount;
-  int _LastElectionMode;
 };
 
 #endif

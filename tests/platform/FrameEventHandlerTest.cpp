@@ -1,5 +1,5 @@
-// Widget event handlers: the weak-reference member handler, and the checks
-// that refuse bad input without adding or calling anything.
+// Widget event handlers: the weak-reference member handler, and the checks that
+// refuse bad input without adding or calling anything.
 #include <gtest/gtest.h>
 
 #include "NUVSYPCheckReport.h"
@@ -18,14 +18,13 @@ class Target : public NUVBaseUnknown {
     lastSender = sender;
     lastArgs = args;
     refsDuringCall = GetRefCount();
-    // Removes a handler of the widget that fires it.
     if (victim) static_cast<NUVVidWidget*>(sender)->RemoveHandler(Swap(), victim);
   }
   int calls = 0;
   NUVBaseUnknown* lastSender = nullptr;
   NUVSYPEventArgs* lastArgs = nullptr;
   unsigned long refsDuringCall = 0;
-  NUVSYPEventHandler* victim = nullptr;
+  NUVSYPEventHandler* victim = nullptr;  // to remove when called
 };
 
 // An extension of another object: its implementation lies elsewhere.
@@ -40,13 +39,7 @@ typedef NUVSYPWRefMethEventHandler<Target> TargetHandler;
 
 class EventHandlers : public ::testing::Test {
  protected:
-  void SetUp() override {
-    NUVSYPCheckReport::SetEcho(0);
-    _Failures = NUVSYPCheckReport::GetFailureCount();
-    _pControl = new NUVVidCtl3DViewer;
-    _pTarget = new Target;
-    _pArgs = new NUVSYPEventArgs(Swap());
-  }
+  void SetUp() override { NUVSYPCheckReport::SetEcho(0); }
   void TearDown() override {
     _pArgs->Release();
     if (_pTarget) _pTarget->Release();
@@ -55,10 +48,10 @@ class EventHandlers : public ::testing::Test {
   }
   int NewFailures() const { return NUVSYPCheckReport::GetFailureCount() - _Failures; }
   void Fire(NUVBaseUnknown* args) { _pControl->FireEvent(Swap(), args); }
-  int _Failures = 0;
-  NUVVidCtl3DViewer* _pControl = nullptr;
-  Target* _pTarget = nullptr;
-  NUVSYPEventArgs* _pArgs = nullptr;
+  int _Failures = NUVSYPCheckReport::GetFailureCount();
+  NUVVidCtl3DViewer* _pControl = new NUVVidCtl3DViewer;
+  Target* _pTarget = new Target;
+  NUVSYPEventArgs* _pArgs = new NUVSYPEventArgs(Swap());
 };
 
 TEST_F(EventHandlers, CallsTheMemberHoldingTheTargetOnlyWhileItLives) {
@@ -92,21 +85,15 @@ TEST_F(EventHandlers, FailedChecksAddNoHandlerAndCallNothing) {
   refused(_pControl, Swap(), _pTarget, nullptr, "i_pMemberFunc != NULL");
   refused(_pControl, Swap(), extension, &Target::OnSwap, "i_pObj->GetImpl() == i_pObj");
   extension->Release();
-  EXPECT_EQ(_pControl->CountHandlers(), 0);
-  EXPECT_EQ(_pTarget->GetRefCount(), 1u);
+  EXPECT_TRUE(_pControl->CountHandlers() == 0 && _pTarget->GetRefCount() == 1u);
 
-  // Past AddTo: a handler without member calls nothing; other arguments fail.
-  auto* noMember = new TargetHandler(_pTarget, nullptr);
-  _pControl->AddHandler(Swap(), noMember, 0);
-  noMember->Release();
+  // Arguments of another class fail their check.
   TargetHandler::AddTo(_pControl, Swap(), _pTarget, &Target::OnSwap);
   auto* stranger = new NUVBaseUnknown;
   Fire(stranger);
   stranger->Release();
   EXPECT_STREQ(NUVSYPCheckReport::GetLastExpression(), "pArgs");
   EXPECT_EQ(_pTarget->calls, 0);
-  Fire(_pArgs);
-  EXPECT_EQ(_pTarget->calls, 1);
 }
 
 TEST_F(EventHandlers, AHandlerRemovedDuringFiringIsNotCalled) {
