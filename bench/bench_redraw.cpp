@@ -15,13 +15,13 @@
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
 #include "NUVISimAgentKeyFrame.h"
-#include "NUVISimStructuredAgentKeyFrameMgt.h"
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimExecutionOptionsSettings.h"
-#include "NUVSimKeyFrameController.h"
 #include "NUVSimMessage.h"
 #include "NUVSimMessageQueue.h"
 #include "NUVDictionary.h"
+#include "NUVSimMovingObjectAgent.h"
+#include "NUVSimPlayScene.h"
 
 namespace {
 
@@ -126,32 +126,21 @@ void BM_PlayLoopStep(benchmark::State& state) {
   }
   auto* agent = new NUVSimAgentRedraw3D;
   agent->SetWithGraphics(1);
-  void* raw = nullptr;
-  NUVInstantiateComponent("NUVSimProbesStructuredAgentKF", IID_NUVISimStructuredAgentKeyFrameMgt,
-                          &raw);
-  NUVVar<NUVISimStructuredAgentKeyFrameMgt> members;
-  members.Attach(static_cast<NUVISimStructuredAgentKeyFrameMgt*>(raw));
-  NUVISimAgentKeyFrame_var redraw(agent);
-  members->AddMember(redraw);
-  auto* controller = new NUVSimKeyFrameController;
-  controller->SetKeyFrames(NUVSimValue(0.0), NUVSimValue(1e12), NUVSimValue(1.0));
-  NUVISimAgentKeyFrame_var top(members.get());
-  controller->SetControlledAgent(top);
-  agent->ForceCompute();
-  for (auto _ : state) {
-    int played = controller->GetFramesPlayed();
-    while (controller->GetFramesPlayed() == played) app.RunOneTurn(-1);
+  {
+    NUVSimPlayScene scene(NUVSimPlayScene::KeyFrame);
+    scene.AddMember(agent);
+    scene.Start(1e12, 1.0);
+    agent->ForceCompute();
+    for (auto _ : state) {
+      const int played = scene.StepsPlayed();
+      while (scene.StepsPlayed() == played) app.RunOneTurn(-1);
+    }
+    // The last step's frame is drawn on the turn after it was computed.
+    if (viewers[0]->GetDrawCount() < static_cast<int>(state.iterations()) - 1) {
+      state.SkipWithError(("steps were not drawn: " + std::to_string(viewers[0]->GetDrawCount()) +
+                           " of " + std::to_string(scene.StepsPlayed())).c_str());
+    }
   }
-  // The last step's frame is drawn on the turn after it was computed.
-  if (viewers[0]->GetDrawCount() < static_cast<int>(state.iterations()) - 1) {
-    state.SkipWithError(("steps were not drawn: " + std::to_string(viewers[0]->GetDrawCount()) + " of " + std::to_string(controller->GetFramesPlayed())).c_str());
-  }
-  NUVISimAgentKeyFrame_var none;
-  controller->SetControlledAgent(none);
-  controller->Release();
-  redraw = nullptr;
-  top = nullptr;
-  members = nullptr;
   agent->Release();
   NUVSimMessageQueue::DeleteMessageQueueInstance();
   for (int i = 0; i < 1000 && app.PendingTimeOuts() > 0; ++i) app.RunOneTurn(0);
@@ -163,5 +152,42 @@ void BM_PlayLoopStep(benchmark::State& state) {
   NUVViewer::EnableAutomaticSwaps(0);
 }
 BENCHMARK(BM_PlayLoopStep);
+
+// The moving objects' scene alone, as velloran-play builds it: three movers
+// on regular paths under negotiated time, a way point every 0.25, played to
+// the end without messages. One iteration plays the whole range; the cost
+// per step must not grow with the length of the play.
+void BM_SceneStep(benchmark::State& state) {
+  const double end = static_cast<double>(state.range(0));
+  long long steps = 0;
+  for (auto _ : state) {
+    NUVSimPlayScene scene(NUVSimPlayScene::NegociatedTime);
+    scene.AddMovers(3, end);
+    scene.Start(end, 0.05);
+    while (scene.Playing()) scene.Iterate();
+    steps += scene.StepsPlayed();
+  }
+  state.SetItemsProcessed(steps);
+}
+BENCHMARK(BM_SceneStep)->Arg(250)->Arg(25000)->Unit(benchmark::kMillisecond);
+
+// One mover stepping through a listed path of n way points, each step
+// proposing the next way point and moving to it: constant time per step.
+void BM_MoverListedPathStep(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  auto* mover = new NUVSimMovingObjectAgent;
+  for (int k = 0; k < n; ++k) mover->AddWayPoint(NUVSimValue(0.25 * k), k, k % 2, 0);
+  for (auto _ : state) {
+    NUVSimValue at(0.0);
+    for (int k = 0; k < n; ++k) {
+      mover->SetCurrentSimValue(at);
+      mover->Compute();
+      mover->GetNextProposedValue(at);
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+  mover->Release();
+}
+BENCHMARK(BM_MoverListedPathStep)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

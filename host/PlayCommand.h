@@ -3,6 +3,7 @@
 // libVelloran like any simulation command of the application, and loaded
 // with dlopen after the library; the host itself reaches the agent only
 // through the component dictionary and the agent interfaces.
+// Threading: every operation on the user-interface thread (the loop's).
 #ifndef PlayCommand_h
 #define PlayCommand_h
 

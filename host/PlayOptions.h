@@ -1,4 +1,10 @@
-// Command line of velloran-play.
+// Command line of velloran-play: what to play and how, checked in full
+// (every number finite and in its range) before play starts.
+//
+//   PlayOptions options;
+//   if (ParsePlayOptions(argc, argv, options) != 0) return ...;
+//
+// Threading: main thread, before play.
 #ifndef PlayOptions_h
 #define PlayOptions_h
 
@@ -24,7 +30,9 @@ struct PlayOptions {
   std::string plotPath;
   bool quiet = false;
   int iterationsPerRun = 1;  // negotiated time: steps computed per compute message
-  double costGrowth = 0;  // percent more compute time per step for each mover; 0: free
+  double costGrowth = 0;     // percent more compute time per step for each mover; 0: free
+  double refreshRate = 60;   // of the headless displays, Hz; 0: as soon as the loop turns
+  bool modelledTime = false; // the clock reads the scene's cost model, not real time
 };
 
 // Parses argv into `options`. Returns 0 to play, 1 when --help was shown,

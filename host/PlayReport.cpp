@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
-bool WriteTrace(const std::string& path, const std::vector<PlayRun>& runs) {
-  std::ofstream out(path);
-  if (!out) return false;
+void WriteTrace(std::ostream& out, const std::vector<PlayRun>& runs) {
   out << "controller,real_time_s,sim_value,frame_state,drawn\n";
   char line[160];
   for (const PlayRun& run : runs) {
@@ -16,7 +13,6 @@ bool WriteTrace(const std::string& path, const std::vector<PlayRun>& runs) {
       out << line;
     }
   }
-  return static_cast<bool>(out);
 }
 
 namespace {
@@ -46,114 +42,133 @@ double TickStep(double range, int ticks) {
   return scale * 10;
 }
 
-}  // namespace
-
-bool WritePlot(const std::string& path, const std::vector<PlayRun>& runs) {
-  std::ofstream out(path);
-  if (!out) return false;
-  const double width = 900, height = 560, left = 80, right = 30, top = 60, bottom = 70;
-  const double plotW = width - left - right, plotH = height - top - bottom;
+// Where the plot's values go on the picture.
+struct Canvas {
+  static constexpr double width = 900, height = 560, left = 80, right = 30, top = 60, bottom = 70;
+  static constexpr double plotW = width - left - right, plotH = height - top - bottom;
   double maxReal = 0, maxSim = 0;
-  for (const PlayRun& run : runs) {
-    for (const StepRow& s : run.steps) {
-      maxReal = std::max(maxReal, s.realTime);
-      maxSim = std::max(maxSim, s.simValue);
-    }
-  }
-  if (maxReal <= 0) maxReal = 1e-3;
-  if (maxSim <= 0) maxSim = 1;
-  maxReal *= 1.05;
-  maxSim *= 1.05;
-  auto X = [&](double real) { return left + real / maxReal * plotW; };
-  auto Y = [&](double sim) { return top + plotH - sim / maxSim * plotH; };
-  char buf[256];
 
+  explicit Canvas(const std::vector<PlayRun>& runs) {
+    for (const PlayRun& run : runs) {
+      for (const StepRow& s : run.steps) {
+        maxReal = std::max(maxReal, s.realTime);
+        maxSim = std::max(maxSim, s.simValue);
+      }
+    }
+    maxReal = (maxReal > 0 ? maxReal : 1e-3) * 1.05;
+    maxSim = (maxSim > 0 ? maxSim : 1) * 1.05;
+  }
+  double X(double real) const { return left + real / maxReal * plotW; }
+  double Y(double sim) const { return top + plotH - sim / maxSim * plotH; }
+};
+
+void WriteHeader(std::ostream& out) {
+  char buf[256];
   std::snprintf(buf, sizeof buf,
                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
                 "viewBox=\"0 0 %.0f %.0f\" font-family=\"sans-serif\" font-size=\"13\">\n",
-                width, height, width, height);
+                Canvas::width, Canvas::height, Canvas::width, Canvas::height);
   out << buf << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
-  std::string title = "Redraw pacing: simulated time against real time";
-  out << "<text x=\"" << left << "\" y=\"28\" font-size=\"17\" font-weight=\"bold\">"
-      << Escape(title) << "</text>\n";
+  out << "<text x=\"" << Canvas::left << "\" y=\"28\" font-size=\"17\" font-weight=\"bold\">"
+      << Escape("Redraw pacing: simulated time against real time") << "</text>\n";
+}
 
-  // Axes and ticks.
+void WriteAxes(std::ostream& out, const Canvas& c) {
+  const double left = Canvas::left, top = Canvas::top, plotW = Canvas::plotW, plotH = Canvas::plotH;
+  char buf[256];
   std::snprintf(buf, sizeof buf,
                 "<g stroke=\"#333\"><line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>"
                 "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/></g>\n",
                 left, top + plotH, left + plotW, top + plotH, left, top, left, top + plotH);
   out << buf;
-  double xs = TickStep(maxReal, 8), ys = TickStep(maxSim, 8);
-  for (double t = 0; t <= maxReal + 1e-12; t += xs) {
+  const double xs = TickStep(c.maxReal, 8), ys = TickStep(c.maxSim, 8);
+  for (double t = 0; t <= c.maxReal + 1e-12; t += xs) {
     std::snprintf(buf, sizeof buf,
                   "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#eee\"/>"
                   "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">%g</text>\n",
-                  X(t), top, X(t), top + plotH, X(t), top + plotH + 18, t);
+                  c.X(t), top, c.X(t), top + plotH, c.X(t), top + plotH + 18, t);
     out << buf;
   }
-  for (double v = 0; v <= maxSim + 1e-12; v += ys) {
+  for (double v = 0; v <= c.maxSim + 1e-12; v += ys) {
     std::snprintf(buf, sizeof buf,
                   "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#eee\"/>"
                   "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"end\">%g</text>\n",
-                  left, Y(v), left + plotW, Y(v), left - 8, Y(v) + 4, v);
+                  left, c.Y(v), left + plotW, c.Y(v), left - 8, c.Y(v) + 4, v);
     out << buf;
   }
   std::snprintf(buf, sizeof buf,
                 "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">real time (s)</text>\n"
                 "<text x=\"20\" y=\"%.1f\" text-anchor=\"middle\" "
                 "transform=\"rotate(-90 20 %.1f)\">simulated time</text>\n",
-                left + plotW / 2, height - 25, top + plotH / 2, top + plotH / 2);
+                left + plotW / 2, Canvas::height - 25, top + plotH / 2, top + plotH / 2);
   out << buf;
+}
 
-  double legendY = top + 14;
+// The run's steps as a line, its drawn frames as dots, and in real-time play
+// the dashed line where the chosen factor puts the frames.
+void WriteRunLine(std::ostream& out, const Canvas& c, const PlayRun& run, const char* color) {
+  char buf[256];
+  if (run.realTimeFactor > 0) {
+    const double endReal = std::min(c.maxReal, c.maxSim / run.realTimeFactor);
+    std::snprintf(buf, sizeof buf,
+                  "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"%s\" "
+                  "stroke-dasharray=\"6 4\" stroke-width=\"1.5\" opacity=\"0.6\"/>\n",
+                  c.X(0), c.Y(0), c.X(endReal), c.Y(endReal * run.realTimeFactor), color);
+    out << buf;
+  }
+  // Steps that fall on the same half pixel as the one before add nothing
+  // to the picture: a long real-time play has tens of thousands.
+  out << "<polyline fill=\"none\" stroke=\"" << color << "\" stroke-width=\"1.2\" points=\"";
+  std::string last;
+  for (const StepRow& s : run.steps) {
+    std::snprintf(buf, sizeof buf, "%.1f,%.1f ", c.X(s.realTime), c.Y(s.simValue));
+    if (last != buf) out << buf;
+    last = buf;
+  }
+  out << "\"/>\n<g fill=\"" << color << "\">\n";
+  last.clear();
+  for (const StepRow& s : run.steps) {
+    if (!s.drawn) continue;
+    std::snprintf(buf, sizeof buf, "<circle cx=\"%.0f\" cy=\"%.0f\" r=\"2.6\"/>\n",
+                  c.X(s.realTime), c.Y(s.simValue));
+    if (last != buf) out << buf;
+    last = buf;
+  }
+  out << "</g>\n";
+}
+
+void WriteLegend(std::ostream& out, const PlayRun& run, const char* color, double& y) {
+  const double left = Canvas::left;
+  int drawn = 0;
+  for (const StepRow& s : run.steps) drawn += s.drawn ? 1 : 0;
+  char buf[512];
+  std::snprintf(buf, sizeof buf,
+                "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"4\" fill=\"%s\"/>"
+                "<text x=\"%.1f\" y=\"%.1f\">%s: %s</text>\n",
+                left + 14, y - 4, color, left + 24, y,
+                run.controller == "kf" ? "key frames" : "negotiated time",
+                Escape(run.mode).c_str());
+  out << buf;
+  y += 17;
+  std::snprintf(buf, sizeof buf,
+                "<text x=\"%.1f\" y=\"%.1f\" fill=\"#555\">%zu steps, %d drawn (dots)%s</text>\n",
+                left + 24, y, run.steps.size(), drawn,
+                run.realTimeFactor > 0 ? ", dashed: the chosen factor's line" : "");
+  out << buf;
+  y += 18;
+}
+
+}  // namespace
+
+void WritePlot(std::ostream& out, const std::vector<PlayRun>& runs) {
+  const Canvas canvas(runs);
+  WriteHeader(out);
+  WriteAxes(out, canvas);
+  double legendY = Canvas::top + 14;
   for (size_t r = 0; r < runs.size(); ++r) {
-    const PlayRun& run = runs[r];
     const char* color = kColors[r % 4];
-    if (run.realTimeFactor > 0) {
-      // Where real-time play should put its frames: simulated = factor * real.
-      double endReal = std::min(maxReal, maxSim / run.realTimeFactor);
-      std::snprintf(buf, sizeof buf,
-                    "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"%s\" "
-                    "stroke-dasharray=\"6 4\" stroke-width=\"1.5\" opacity=\"0.6\"/>\n",
-                    X(0), Y(0), X(endReal), Y(endReal * run.realTimeFactor), color);
-      out << buf;
-    }
-    // Steps that fall on the same half pixel as the one before add nothing
-    // to the picture: a long real-time play has tens of thousands.
-    out << "<polyline fill=\"none\" stroke=\"" << color << "\" stroke-width=\"1.2\" points=\"";
-    std::string last;
-    for (const StepRow& s : run.steps) {
-      std::snprintf(buf, sizeof buf, "%.1f,%.1f ", X(s.realTime), Y(s.simValue));
-      if (last != buf) out << buf;
-      last = buf;
-    }
-    out << "\"/>\n<g fill=\"" << color << "\">\n";
-    last.clear();
-    for (const StepRow& s : run.steps) {
-      if (!s.drawn) continue;
-      std::snprintf(buf, sizeof buf, "<circle cx=\"%.0f\" cy=\"%.0f\" r=\"2.6\"/>\n",
-                    X(s.realTime), Y(s.simValue));
-      if (last != buf) out << buf;
-      last = buf;
-    }
-    out << "</g>\n";
-    int drawn = 0;
-    for (const StepRow& s : run.steps) drawn += s.drawn ? 1 : 0;
-    std::snprintf(buf, sizeof buf,
-                  "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"4\" fill=\"%s\"/>"
-                  "<text x=\"%.1f\" y=\"%.1f\">%s: %s</text>\n",
-                  left + 14, legendY - 4, color, left + 24, legendY,
-                  run.controller == "kf" ? "key frames" : "negotiated time",
-                  Escape(run.mode).c_str());
-    out << buf;
-    legendY += 17;
-    std::snprintf(buf, sizeof buf,
-                  "<text x=\"%.1f\" y=\"%.1f\" fill=\"#555\">%zu steps, %d drawn (dots)%s</text>\n",
-                  left + 24, legendY, run.steps.size(), drawn,
-                  run.realTimeFactor > 0 ? ", dashed: the chosen factor's line" : "");
-    out << buf;
-    legendY += 18;
+    WriteRunLine(out, canvas, runs[r], color);
+    WriteLegend(out, runs[r], color, legendY);
   }
   out << "</svg>\n";
-  return static_cast<bool>(out);
 }

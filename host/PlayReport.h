@@ -1,8 +1,14 @@
 // What velloran-play records while it plays, and the files it writes from
 // it: a CSV trace and an SVG timeline.
+//
+//   WriteTrace(traceStream, runs);
+//   WritePlot(plotStream, runs);
+//
+// The caller checks the streams. Threading: main thread.
 #ifndef PlayReport_h
 #define PlayReport_h
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,10 +26,10 @@ struct PlayRun {
   std::vector<StepRow> steps;
 };
 
-// One row per step, all runs in one file. False when the file cannot be written.
-bool WriteTrace(const std::string& path, const std::vector<PlayRun>& runs);
+// One row per step, all runs in one file.
+void WriteTrace(std::ostream& out, const std::vector<PlayRun>& runs);
 // Simulated time against real time, drawn frames marked, and in real-time
 // play the line of the chosen factor.
-bool WritePlot(const std::string& path, const std::vector<PlayRun>& runs);
+void WritePlot(std::ostream& out, const std::vector<PlayRun>& runs);
 
 #endif

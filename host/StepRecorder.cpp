@@ -1,47 +1,27 @@
 #include "StepRecorder.h"
 
-#include "NUVSimAgentKeyFrameTie.h"
-#include "NUVSimAgentNegociatedTimeTie.h"
-
-namespace {
-
-class KeyFrameTie : public NUVSimAgentKeyFrameTie<StepRecorder> {
- public:
-  using NUVSimAgentKeyFrameTie::NUVSimAgentKeyFrameTie;
-};
-
-class NegociatedTimeTie : public NUVSimAgentNegociatedTimeTie<StepRecorder> {
- public:
-  using NUVSimAgentNegociatedTimeTie::NUVSimAgentNegociatedTimeTie;
-};
-
-}  // namespace
+#include "NUVHostClock.h"
 
 StepRecorder::StepRecorder(const PlayCommandApi* api, NUVBaseUnknown* redrawAgent,
-                           std::vector<StepRow>* rows)
-    : _pApi(api), _pRedrawAgent(redrawAgent), _pRows(rows) {}
+                           std::vector<StepRow>* rows, std::function<void()> onStep)
+    : NUVSimBasicAgent(SimAgentTypeObserve, SimAgentPriorityLow),
+      _pApi(api),
+      _pRedrawAgent(redrawAgent),
+      _pRows(rows),
+      _OnStep(std::move(onStep)),
+      _Start(NUVHostClock::Now()) {}
 
-long StepRecorder::QueryInterface(const NUVIID& iid, void** out) {
-  if (out && iid == NUVISimAgentKeyFrame::ClassId()) {
-    *out = NUVTieFindOrCreate<KeyFrameTie>(this);
-    return *out ? S_OK : E_NOINTERFACE;
-  }
-  if (out && iid == NUVISimAgentNegociatedTime::ClassId()) {
-    *out = NUVTieFindOrCreate<NegociatedTimeTie>(this);
-    return *out ? S_OK : E_NOINTERFACE;
-  }
-  return NUVBaseUnknown::QueryInterface(iid, out);
-}
+void StepRecorder::StartClock() { _Start = NUVHostClock::Now(); }
 
 long StepRecorder::Commit() {
+  NUVSimBasicAgent::Commit();
   PlayStepState state = {0, 0, 0};
   _pApi->stepState(_pRedrawAgent, &state);
-  ++_Steps;
   _Observed += state.observable;
   if (_pRows) {
-    double real =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - _Start).count();
-    _pRows->push_back({real, _Current.GetValue(), state.frameState, state.drawing});
+    _pRows->push_back(
+        {NUVHostClock::Now() - _Start, GetCurrent().GetValue(), state.frameState, state.drawing});
   }
+  if (_OnStep) _OnStep();
   return S_OK;
 }

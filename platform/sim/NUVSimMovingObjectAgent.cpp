@@ -1,63 +1,55 @@
 #include "NUVSimMovingObjectAgent.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
-#include "NUVSimAgentKeyFrameTie.h"
-#include "NUVSimAgentNegociatedTimeTie.h"
+#include "NUVHostClock.h"
 
-NUV_IMPLEMENT_CLASS(NUVSimMovingObjectAgent, NUVBaseUnknown, "VelloranPlatform")
+NUV_IMPLEMENT_CLASS(NUVSimMovingObjectAgent, NUVSimBasicAgent, "VelloranPlatform")
 
-namespace {
-
-typedef NUVSimMovingObjectAgent Mover;
-
-class KeyFrameTie : public NUVSimAgentKeyFrameTie<Mover> {
- public:
-  using NUVSimAgentKeyFrameTie::NUVSimAgentKeyFrameTie;
-};
-
-class NegociatedTimeTie : public NUVSimAgentNegociatedTimeTie<Mover> {
- public:
-  using NUVSimAgentNegociatedTimeTie::NUVSimAgentNegociatedTimeTie;
-};
-
-}  // namespace
-
-NUVSimMovingObjectAgent::NUVSimMovingObjectAgent(const char* objectName)
-    : _ObjectName(objectName),
-      _X(0),
-      _Y(0),
-      _Z(0),
-      _Steps(0),
-      _Enabled(1),
-      _IgnoreValues(0),
-      _Priority(SimAgentPriorityNormal),
-      _Type(SimAgentTypeCompute) {}
+NUVSimMovingObjectAgent::NUVSimMovingObjectAgent() = default;
 
 NUVSimMovingObjectAgent::~NUVSimMovingObjectAgent() = default;
 
-long NUVSimMovingObjectAgent::QueryInterface(const NUVIID& iid, void** out) {
-  if (out && iid == NUVISimAgentKeyFrame::ClassId()) {
-    *out = NUVTieFindOrCreate<KeyFrameTie>(this);
-    return *out ? S_OK : E_OUTOFMEMORY;
-  }
-  if (out && iid == NUVISimAgentNegociatedTime::ClassId()) {
-    *out = NUVTieFindOrCreate<NegociatedTimeTie>(this);
-    return *out ? S_OK : E_OUTOFMEMORY;
-  }
-  return NUVBaseUnknown::QueryInterface(iid, out);
-}
-
-void NUVSimMovingObjectAgent::AddWayPoint(const NUVSimValue& iAt, double iX, double iY, double iZ) {
-  auto it = _Path.begin();
-  while (it != _Path.end() && it->at < iAt) ++it;
+void NUVSimMovingObjectAgent::AddWayPoint(const NUVSimValue& iAt, double iX, double iY,
+                                          double iZ) {
+  _Spacing = NUVSimValue();
+  auto before = [](const WayPoint& w, const NUVSimValue& v) { return w.at < v; };
+  // Appending in order, the usual way to build a path, costs constant time.
+  auto it = _Path.empty() || _Path.back().at < iAt
+                ? _Path.end()
+                : std::lower_bound(_Path.begin(), _Path.end(), iAt, before);
   if (it != _Path.end() && it->at == iAt) {
     *it = {iAt, iX, iY, iZ};
   } else {
     _Path.insert(it, {iAt, iX, iY, iZ});
   }
+  _Cursor = 0;
+}
+
+void NUVSimMovingObjectAgent::SetRegularPath(const NUVSimValue& iSpacing, const NUVSimValue& iEnd,
+                                             double dx, double y, double dy, double dz) {
+  if (!(NUVSimValue() < iSpacing)) return;
+  _Path.clear();
+  _Cursor = 0;
+  _Spacing = iSpacing;
+  _End = iEnd;
+  _Dx = dx, _Y0 = y, _Dy = dy, _Dz = dz;
+}
+
+int NUVSimMovingObjectAgent::CountWayPoints() const {
+  if (!(NUVSimValue() < _Spacing)) return static_cast<int>(_Path.size());
+  // Way points at 0, spacing, ... up to the end, and one at the end.
+  const NUVSimValue inner = _End / _Spacing;
+  const long long n = inner.GetWholePart() + 1 + (inner.GetFinePart() ? 1 : 0);
+  return n > 0x7fffffff ? 0x7fffffff : static_cast<int>(n);
+}
+
+NUVSimMovingObjectAgent::WayPoint NUVSimMovingObjectAgent::RegularPoint(long long k) const {
+  NUVSimValue at = _Spacing * NUVSimValue(static_cast<double>(k));
+  const double kd = static_cast<double>(k);
+  if (_End < at) at = _End;
+  return {at, kd * _Dx, _Y0 + ((k & 1) ? _Dy : 0.0), kd * _Dz};
 }
 
 void NUVSimMovingObjectAgent::GetPosition(double& oX, double& oY, double& oZ) const {
@@ -66,149 +58,70 @@ void NUVSimMovingObjectAgent::GetPosition(double& oX, double& oY, double& oZ) co
   oZ = _Z;
 }
 
-long NUVSimMovingObjectAgent::Init() {
-  _Steps = 0;
-  _IgnoreValues = 0;
-  return S_OK;
+double NUVSimMovingObjectAgent::StepCost(int steps) const {
+  if (_FirstCost <= 0) return 0;
+  return std::min(_FirstCost * std::pow(_CostGrowth, steps), 200000.0) * 1e-6;
 }
-
-long NUVSimMovingObjectAgent::Clean() { return S_OK; }
-long NUVSimMovingObjectAgent::Activate() { return S_OK; }
-long NUVSimMovingObjectAgent::Deactivate() { return S_OK; }
-
-long NUVSimMovingObjectAgent::ReInitData(const SimReInitParameter&) {
-  _Steps = 0;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::SetCurrentSimValue(const NUVSimValue& iValue) {
-  if (!_IgnoreValues) _Current = iValue;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::SetCurrentMode(int) { return S_OK; }
 
 long NUVSimMovingObjectAgent::Compute() {
-  if (_FirstCost > 0) {
-    // Busy, as a computation is: the time shows on the real-time clock.
-    const double cost = std::min(_FirstCost * std::pow(_CostGrowth, _Steps), 200000.0);
-    auto until =
-        std::chrono::steady_clock::now() + std::chrono::duration<double, std::micro>(cost);
-    while (std::chrono::steady_clock::now() < until) {
+  NUVHostClock::Spend(StepCost(GetStepCount()));
+  MoveTo(GetCurrent());
+  return S_OK;
+}
+
+void NUVSimMovingObjectAgent::MoveTo(const NUVSimValue& at) {
+  WayPoint a, b;
+  if (NUVSimValue() < _Spacing) {
+    if (at <= NUVSimValue()) {
+      a = b = RegularPoint(0);
+    } else if (_End <= at) {
+      const NUVSimValue inner = _End / _Spacing;
+      a = b = RegularPoint(inner.GetWholePart() + (inner.GetFinePart() ? 1 : 0));
+    } else {
+      // The quotient's whole part is exactly the index of the way point at
+      // or before `at`.
+      const long long k = (at / _Spacing).GetWholePart();
+      a = RegularPoint(k);
+      b = RegularPoint(k + 1);
+    }
+  } else {
+    if (_Path.empty()) return;
+    if (at <= _Path.front().at) {
+      a = b = _Path.front();
+    } else if (_Path.back().at <= at) {
+      a = b = _Path.back();
+    } else {
+      // Play moves forward: start from the segment found last time.
+      if (_Cursor == 0 || _Cursor >= _Path.size() || at <= _Path[_Cursor - 1].at) _Cursor = 1;
+      while (_Path[_Cursor].at < at) ++_Cursor;
+      a = _Path[_Cursor - 1];
+      b = _Path[_Cursor];
     }
   }
-  if (_Path.empty()) return S_OK;
-  const WayPoint& first = _Path.front();
-  const WayPoint& last = _Path.back();
-  if (_Current <= first.at) {
-    _X = first.x, _Y = first.y, _Z = first.z;
-    return S_OK;
-  }
-  if (_Current >= last.at) {
-    _X = last.x, _Y = last.y, _Z = last.z;
-    return S_OK;
-  }
-  size_t i = 1;
-  while (_Path[i].at < _Current) ++i;
-  const WayPoint& a = _Path[i - 1];
-  const WayPoint& b = _Path[i];
   // The fraction along the segment, from exact differences.
-  double span = (b.at - a.at).GetValue();
-  double t = span > 0 ? (_Current - a.at).GetValue() / span : 1.0;
+  const double span = (b.at - a.at).GetValue();
+  const double t = span > 0 ? (at - a.at).GetValue() / span : 1.0;
   _X = a.x + (b.x - a.x) * t;
   _Y = a.y + (b.y - a.y) * t;
   _Z = a.z + (b.z - a.z) * t;
-  return S_OK;
 }
 
-long NUVSimMovingObjectAgent::Commit() {
-  _IgnoreValues = 0;
-  ++_Steps;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::GetComputeStatus(SimComputeStatus& oStatus) {
-  oStatus = SimComputeOK;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::GetLoopStatus(SimLoopStatus& oStatus) {
-  oStatus = SimLoopContinue;
-  return S_OK;
+bool NUVSimMovingObjectAgent::NextWayPoint(const NUVSimValue& at, WayPoint& oNext) {
+  if (NUVSimValue() < _Spacing) {
+    if (_End <= at) return false;
+    const long long k = at < NUVSimValue() ? 0 : (at / _Spacing).GetWholePart() + 1;
+    oNext = RegularPoint(k);
+    return true;
+  }
+  if (_Path.empty() || _Path.back().at <= at) return false;
+  if (_Cursor >= _Path.size() || (_Cursor > 0 && at < _Path[_Cursor - 1].at)) _Cursor = 0;
+  while (_Path[_Cursor].at <= at) ++_Cursor;
+  oNext = _Path[_Cursor];
+  return true;
 }
 
 long NUVSimMovingObjectAgent::GetNextProposedValue(NUVSimValue& oValue) {
-  for (const WayPoint& w : _Path) {
-    if (w.at > _Current) {
-      oValue = w.at;
-      return S_OK;
-    }
-  }
-  oValue = NUVSimValue(-1.0);
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::Reset() { return S_OK; }
-
-long NUVSimMovingObjectAgent::ComputeNextIteration(unsigned int iOn) {
-  _IgnoreValues = iOn ? 1 : 0;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::GetPriority(SimAgentPriority& oPriority) {
-  oPriority = _Priority;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::SetPriority(SimAgentPriority iPriority) {
-  _Priority = iPriority;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::GetSubPriority(unsigned int& oSubPriority) {
-  oSubPriority = 100;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::GetType(SimAgentType& oType) {
-  oType = _Type;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::SetType(SimAgentType iType) {
-  _Type = iType;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::SetSimulationController(NUVISimControllerKeyFrame_var& iController,
-                                                      unsigned char) {
-  _KeyFrameController = iController;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::SetSimulationController(
-    NUVISimControllerNegociatedTime_var& iController, unsigned char) {
-  _NegociatedTimeController = iController;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::GetSimulationController(NUVISimControllerKeyFrame_var& oController) {
-  oController = _KeyFrameController;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::GetSimulationController(
-    NUVISimControllerNegociatedTime_var& oController) {
-  oController = _NegociatedTimeController;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::GetEnabled(unsigned char& oEnabled) {
-  oEnabled = _Enabled;
-  return S_OK;
-}
-
-long NUVSimMovingObjectAgent::SetEnabled(unsigned char iEnabled) {
-  _Enabled = iEnabled ? 1 : 0;
+  WayPoint next;
+  oValue = NextWayPoint(GetCurrent(), next) ? next.at : NUVSimValue(-1.0);
   return S_OK;
 }

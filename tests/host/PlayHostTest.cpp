@@ -1,33 +1,32 @@
-// velloran-play run as a user runs it: exit statuses, the summary and the
-// files it writes.
+// velloran-play run as a user runs it: exit statuses, the summary, the files
+// it writes, bad command lines, keys typed on a terminal and signals.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "TestTempDir.h"
 
 namespace {
 
-struct PlayResult {
-  int status;
-  std::string output;
-};
-
-PlayResult Play(const std::string& arguments) {
-  std::string command = std::string(VELLORAN_PLAY_PATH) + " " + arguments + " 2>&1";
-  PlayResult run{-1, ""};
+// Status and output (both streams) of velloran-play; `arguments` is shell
+// text, so redirections may follow the options.
+std::pair<int, std::string> Play(const std::string& arguments) {
+  std::string output, command = std::string(VELLORAN_PLAY_PATH) + " 2>&1 " + arguments;
   FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
+  if (!pipe) return {-1, ""};
   char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-  int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  const int raw = pclose(pipe);
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, output};
 }
 
 int Count(const std::string& text, const std::string& what) {
@@ -36,41 +35,102 @@ int Count(const std::string& text, const std::string& what) {
   return n;
 }
 
+// The number printed after the last `label` (-1 when none).
+double Last(const std::string& text, const std::string& label) {
+  const size_t at = text.rfind(label);
+  return at == std::string::npos ? -1 : std::atof(text.c_str() + at + label.size());
+}
+
+// velloran-play on a pseudo-terminal, as a user runs it. Reads wait for what
+// the output shows; their time-outs only guard against a hang.
+class Terminal {
+ public:
+  explicit Terminal(const std::string& arguments) {
+    std::vector<std::string> words{VELLORAN_PLAY_PATH};
+    std::istringstream in(arguments);
+    for (std::string w; in >> w;) words.push_back(w);
+    if ((_Pid = forkpty(&_Master, nullptr, nullptr, nullptr)) != 0) return;
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(&w[0]);
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  ~Terminal() { _Pid > 0 && (kill(_Pid, SIGKILL), waitpid(_Pid, nullptr, 0)), close(_Master); }
+  // Reads until the progress line shows `steps` steps or more (any number
+  // when negative: to the end of the output).
+  bool ReadUntilSteps(int steps) {
+    const auto guard = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while ((steps < 0 || Last(output, "steps ") < steps) && std::chrono::steady_clock::now() < guard) {
+      pollfd p{_Master, POLLIN, 0};
+      char buffer[4096];
+      const ssize_t n = poll(&p, 1, 100) > 0 ? read(_Master, buffer, sizeof buffer) : 0;
+      if (n < 0) return steps < 0;
+      output.append(buffer, static_cast<size_t>(n > 0 ? n : 0));
+    }
+    return Last(output, "steps ") >= steps;
+  }
+  void Type(char c) { ASSERT_EQ(write(_Master, &c, 1), 1); }
+  void Signal(int number) { kill(_Pid, number); }
+  // The exit status; -1 (and the process killed) when it hangs.
+  int Wait() {
+    int raw = 0, exited = 0;
+    ReadUntilSteps(-1);
+    for (int i = 0; i < 6000 && (exited = waitpid(_Pid, &raw, WNOHANG)) == 0; ++i) usleep(10000);
+    if (exited != _Pid) return -1;
+    _Pid = -1;
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+  std::string output;
+
+ private:
+  int _Master = -1;
+  pid_t _Pid = -1;
+};
+
 }  // namespace
 
 TEST(PlayHost, PlaysBothControllersByDefault) {
-  PlayResult run = Play("--quiet");
-  ASSERT_EQ(run.status, 0) << run.output;
-  EXPECT_NE(run.output.find("key-frame controller"), std::string::npos);
-  EXPECT_NE(run.output.find("negotiated-time controller"), std::string::npos);
-  EXPECT_NE(run.output.find("steps computed   201"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("frames drawn     201"), std::string::npos)
-      << "every key frame drawn under synchronous refresh at rate 1\n" << run.output;
-  EXPECT_NE(run.output.find("simulated time   10.000"), std::string::npos);
+  auto [status, output] = Play("--quiet --refresh-rate 0");
+  ASSERT_EQ(status, 0) << output;
+  EXPECT_NE(output.find("key-frame controller, synchronous refresh, every 1 step(s)\n"
+                        "  steps computed   201\n  steps observed   201\n  frames drawn     201"),
+            std::string::npos) << "every key frame drawn under synchronous refresh\n" << output;
+  EXPECT_NE(output.find("negotiated-time controller, synchronous refresh, every 1 step(s)\n"
+                        "  steps computed   41"), std::string::npos) << "one per way point";
+  EXPECT_EQ(Count(output, "simulated time   10.000"), 2);
 }
 
-TEST(PlayHost, BadOptionsExitWithStatusTwoAndSayWhy) {
-  for (const char* bad : {"--update-rate -1", "--real-time 0", "--real-time -2",
-                          "--speed-factor 0", "--schedule 1,two", "--schedule @/no/such/file",
-                          "--controller xy", "--frobnicate", "--update-rate"}) {
-    PlayResult run = Play(bad);
-    EXPECT_EQ(run.status, 2) << bad;
-    EXPECT_NE(run.output.find("velloran-play:"), std::string::npos) << bad << ": " << run.output;
+TEST(PlayHost, BadCommandLinesAreRefusedBeforePlayAndLostOutputIsAnError) {
+  TestTempDir dir;
+  const std::string folder = dir.Path();
+  const std::vector<std::pair<std::string, int>> cases = {
+      {"--update-rate -1", 2}, {"--update-rate 1.5", 2}, {"--real-time 0", 2}, {"--end nan", 2},
+      {"--real-time nan", 2}, {"--speed-factor inf", 2}, {"--end inf", 2}, {"--end 1e308", 2},
+      {"--step nan", 2}, {"--timed-refresh nan", 2}, {"--cost-growth nan", 2}, {"--update-rate", 2},
+      {"--iterations-per-run 5000", 2}, {"--interval 1e-300", 2}, {"--refresh-rate -1", 2},
+      {"--refresh-rate 1e5", 2}, {"--end 1e6 --step 1e-6", 2}, {"--schedule 1,two", 2},
+      {"--schedule 1,nan", 2}, {"--schedule @/no/such/file", 2}, {"--schedule @" + folder, 2},
+      {"--controller xy", 2}, {"--frobnicate", 2}, {"--trace " + folder, 2}, {">&-", 2},
+      {"--plot " + folder + "/missing/play.svg", 2}, {"--trace /proc/velloran-play.csv", 2},
+      // Written after play, and found not to have reached their place.
+      {"--trace /dev/full", 1}, {"--plot /dev/full", 1}, {"> /dev/full", 1}};
+  for (const auto& [arguments, expected] : cases) {
+    auto [status, output] = Play("--controller kf --end 1 --refresh-rate 0 --quiet " + arguments);
+    EXPECT_EQ(status, expected) << arguments << ": " << output;
+    EXPECT_NE(output.find("velloran-play:"), std::string::npos) << arguments << ": " << output;
+    EXPECT_EQ(output.find("written to"), std::string::npos) << arguments << ": " << output;
+    EXPECT_TRUE(expected != 2 || output.find("steps computed") == std::string::npos) << arguments;
   }
-  PlayResult help = Play("--help");
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.output.find("--real-time"), std::string::npos);
 }
 
 TEST(PlayHost, TraceAndPlotDescribeTheSameSteps) {
   TestTempDir dir;
-  const std::string trace = dir.Path() + "/play.csv";
-  const std::string plot = dir.Path() + "/play.svg";
-  const std::string schedule = dir.Path() + "/schedule.txt";
-  TestTempDir::WriteFile(schedule, "0.5\n1.5\n");
-  PlayResult run = Play("--controller kf --update-rate 2 --end 2 --step 0.25 --schedule @" + schedule +
-                 " --quiet --trace " + trace + " --plot " + plot);
-  ASSERT_EQ(run.status, 0) << run.output;
+  const std::string trace = dir.File("play.csv"), plot = dir.File("play.svg");
+  TestTempDir::WriteFile(dir.File("schedule.txt"), "0.5\n1.5\n");
+  auto [status, output] = Play("--controller kf --update-rate 2 --end 2 --step 0.25 --schedule @" +
+                               dir.File("schedule.txt") + " --quiet --trace " + trace + " --plot " + plot);
+  ASSERT_EQ(status, 0) << output;
   std::string csv = TestTempDir::ReadFile(trace);
   EXPECT_EQ(csv.rfind("controller,real_time_s,sim_value,frame_state,drawn\n", 0), 0u);
   EXPECT_EQ(Count(csv, "\nkf,"), 9) << "one row per key frame 0, 0.25, ..., 2\n" << csv;
@@ -82,16 +142,46 @@ TEST(PlayHost, TraceAndPlotDescribeTheSameSteps) {
 }
 
 TEST(PlayHost, RealTimePlayFallingBehindStopsWithTheErrorDialog) {
-  // Each step computes half as long again as the one before: real-time play
-  // cannot keep up, and eleven growing real-time advances in a row stop it.
-  // The advances are measured on the real clock, so a machine busy enough to
-  // make one advance shrink breaks the row; a few attempts make the test
-  // about the host's reporting, not about the machine's load.
-  PlayResult run{-1, ""};
-  for (int attempt = 0; attempt < 3 && run.status != 1; ++attempt) {
-    run = Play("--controller nt --real-time 1 --end 5 --cost-growth 50 --quiet");
+  // Each step computes half as long again as the one before, on modelled
+  // time: the same on any machine. Eleven growing advances in a row stop it.
+  auto [status, output] = Play("--controller nt --real-time 1 --end 5 --cost-growth 50 --modelled-time");
+  EXPECT_EQ(status, 1) << output;
+  EXPECT_NE(output.find("falling behind"), std::string::npos) << output;
+  EXPECT_LT(Last(output, "simulated time"), 1) << "stopped long before the end";
+  // By default the clock is the real one: play at 1x cannot reach 0.3 sooner.
+  std::tie(status, output) = Play("--controller nt --real-time 1 --end 0.3 --quiet");
+  ASSERT_EQ(status, 0) << output;
+  EXPECT_GE(Last(output, "real time"), 0.29) << output;
+}
+
+TEST(PlayHost, KeyEndsANegotiatedTimeRunEarlyAndQStopsPlayWithinARun) {
+  TestTempDir dir;
+  // Steps grow to 0.6 s each: a run of 1000 lasts minutes.
+  Terminal play("--controller nt --iterations-per-run 1000 --end 1000 --cost-growth 100 --trace " +
+                dir.File("keys.csv"));
+  ASSERT_TRUE(play.ReadUntilSteps(1)) << play.output;
+  play.Type('x');  // ends the first run
+  ASSERT_TRUE(play.ReadUntilSteps(static_cast<int>(Last(play.output, "steps ")) + 3)) << play.output;
+  play.Type('q');  // ends the second run, and play
+  EXPECT_EQ(play.Wait(), 0) << play.output;
+  EXPECT_NE(play.output.find("stopped by the user"), std::string::npos) << play.output;
+  const double steps = Last(play.output, "steps computed");
+  EXPECT_GT(steps, 0);
+  EXPECT_LT(steps, 1000) << "neither run went to its end";
+  EXPECT_EQ(Last(play.output, "frames drawn"), 2) << "each run ended with its frame";
+  EXPECT_EQ(Count(TestTempDir::ReadFile(dir.File("keys.csv")), "\nnt,"), steps);
+}
+
+TEST(PlayHost, SignalsStopPlayKeepTheStepsAndSayHowItEnded) {
+  for (auto [number, status] : {std::pair<int, int>{SIGINT, 130}, {SIGTERM, 143}}) {
+    TestTempDir dir;
+    Terminal play("--controller kf --end 1e5 --trace " + dir.File("play.csv"));
+    ASSERT_TRUE(play.ReadUntilSteps(1)) << play.output;
+    play.Signal(number);
+    EXPECT_EQ(play.Wait(), status) << play.output;
+    EXPECT_NE(play.output.find("interrupted"), std::string::npos) << play.output;
+    const double steps = Last(play.output, "steps computed");
+    EXPECT_GT(steps, 0) << play.output;
+    EXPECT_EQ(Count(TestTempDir::ReadFile(dir.File("play.csv")), "\nkf,"), steps);
   }
-  EXPECT_EQ(run.status, 1) << run.output;
-  EXPECT_NE(run.output.find("Simulation errors"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("falling behind"), std::string::npos) << run.output;
 }

@@ -55,9 +55,7 @@ NUVFrmWindow* FrameTestScene::Add2DWindow(NUVFrmEditor* editor) {
   return window;
 }
 
-NUVFrmWindow* FrameTestScene::AddWindowWithoutViewer(NUVFrmEditor* editor) {
-  return AddWindow(editor, nullptr);
-}
+NUVFrmWindow* FrameTestScene::AddWindowWithoutViewer(NUVFrmEditor* e) { return AddWindow(e, nullptr); }
 
 void FrameEventRecorder::OnEvent(const char* event, void* publisher, NUVNotification*,
                                  void* clientData, int id) {

@@ -38,8 +38,7 @@ class FrameTestScene {
   NUVFrmWindow* Add3DWindow(NUVFrmEditor* editor = nullptr);
   NUVFrmWindow* Add2DWindow(NUVFrmEditor* editor = nullptr);
   NUVFrmWindow* AddWindowWithoutViewer(NUVFrmEditor* editor = nullptr);
-  // Adds a window around a viewer the caller built (the window takes a
-  // reference; the caller keeps its own).
+  // A window around the caller's viewer (the caller keeps its reference).
   NUVFrmWindow* AddWindow(NUVFrmEditor* editor, NUVViewer* viewer);
 
  private:
@@ -55,8 +54,7 @@ class FrameEventRecorder : public NUVBaseUnknown {
  public:
   struct Call {
     std::string event;
-    void* publisher;
-    void* clientData;
+    void *publisher, *clientData;
     int id;
   };
 

@@ -12,7 +12,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <system_error>
 
 class TestTempDir {
  public:
@@ -33,9 +32,8 @@ class TestTempDir {
   std::string File(const std::string& name) const { return _Path + "/" + name; }
 
   static std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
   }
   static void WriteFile(const std::string& path, const std::string& text) {

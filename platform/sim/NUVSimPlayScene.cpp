@@ -1,0 +1,108 @@
+#include "NUVSimPlayScene.h"
+
+#include "NUVDictionary.h"
+#include "NUVISimAgentKeyFrame.h"
+#include "NUVISimAgentNegociatedTime.h"
+#include "NUVISimStructuredAgentKeyFrameMgt.h"
+#include "NUVISimStructuredAgentNegociatedTimeMgt.h"
+#include "NUVSimKeyFrameController.h"
+#include "NUVSimMovingObjectAgent.h"
+#include "NUVSimNegociatedTimeController.h"
+
+NUVSimPlayScene::NUVSimPlayScene(Controller controller) : _Controller(controller) {
+  void* raw = nullptr;
+  if (controller == NegociatedTime) {
+    NUVInstantiateComponent("NUVSimProbesStructuredAgentNT",
+                            IID_NUVISimStructuredAgentNegociatedTimeMgt, &raw);
+    _pStructured = static_cast<NUVISimStructuredAgentNegociatedTimeMgt*>(raw);
+  } else {
+    NUVInstantiateComponent("NUVSimProbesStructuredAgentKF", IID_NUVISimStructuredAgentKeyFrameMgt,
+                            &raw);
+    _pStructured = static_cast<NUVISimStructuredAgentKeyFrameMgt*>(raw);
+  }
+}
+
+NUVSimPlayScene::~NUVSimPlayScene() {
+  if (_pNegociatedTime) {
+    NUVISimAgentNegociatedTime_var none;
+    _pNegociatedTime->SetControlledAgent(none);
+    _pNegociatedTime->Release();
+  }
+  if (_pKeyFrame) {
+    NUVISimAgentKeyFrame_var none;
+    _pKeyFrame->SetControlledAgent(none);
+    _pKeyFrame->Release();
+  }
+  if (_pStructured) _pStructured->Release();
+}
+
+long NUVSimPlayScene::AddMember(NUVBaseUnknown* agent) {
+  if (!_pStructured) return E_UNEXPECTED;
+  if (_Controller == NegociatedTime) {
+    NUVISimAgentNegociatedTime_var member(agent);
+    if (!member) return E_NOINTERFACE;
+    return static_cast<NUVISimStructuredAgentNegociatedTimeMgt*>(_pStructured)->AddMember(member);
+  }
+  NUVISimAgentKeyFrame_var member(agent);
+  if (!member) return E_NOINTERFACE;
+  return static_cast<NUVISimStructuredAgentKeyFrameMgt*>(_pStructured)->AddMember(member);
+}
+
+void NUVSimPlayScene::AddMovers(int count, double end, double firstCostMicroseconds,
+                                double growth) {
+  for (int i = 0; i < count; ++i) {
+    auto* mover = new NUVSimMovingObjectAgent;
+    mover->SetComputeCost(firstCostMicroseconds, growth);
+    mover->SetRegularPath(NUVSimValue(0.25), NUVSimValue(end), i + 1.0, -i, 2.0, 0.5 * i);
+    AddMember(mover);
+    mover->Release();  // the structured agent holds it
+  }
+}
+
+long NUVSimPlayScene::Start(double end, double step, int iterationsPerRun) {
+  if (!_pStructured || _pKeyFrame || _pNegociatedTime) return E_UNEXPECTED;
+  long result = S_OK;
+  if (_Controller == NegociatedTime) {
+    _pNegociatedTime = new NUVSimNegociatedTimeController;
+    result = _pNegociatedTime->SetStartEnd(NUVSimValue(0.0), NUVSimValue(end));
+    if (result == S_OK) result = _pNegociatedTime->SetDefaultStep(NUVSimValue(step));
+    if (result == S_OK) result = _pNegociatedTime->SetIterationsPerRun(iterationsPerRun);
+    NUVISimAgentNegociatedTime_var top(_pStructured);
+    if (result == S_OK) result = _pNegociatedTime->SetControlledAgent(top);
+  } else {
+    _pKeyFrame = new NUVSimKeyFrameController;
+    result = _pKeyFrame->SetKeyFrames(NUVSimValue(0.0), NUVSimValue(end), NUVSimValue(step));
+    NUVISimAgentKeyFrame_var top(_pStructured);
+    if (result == S_OK) result = _pKeyFrame->SetControlledAgent(top);
+  }
+  return result;
+}
+
+bool NUVSimPlayScene::Playing() const {
+  unsigned char more = 0;
+  if (_pNegociatedTime) _pNegociatedTime->CanContinue(more);
+  if (_pKeyFrame) _pKeyFrame->CanContinue(more);
+  return more != 0;
+}
+
+long NUVSimPlayScene::Iterate() {
+  if (_pNegociatedTime) return _pNegociatedTime->Iterate();
+  return _pKeyFrame ? _pKeyFrame->Iterate() : E_UNEXPECTED;
+}
+
+long NUVSimPlayScene::Stop() {
+  if (_pNegociatedTime) return _pNegociatedTime->Stop();
+  return _pKeyFrame ? _pKeyFrame->Stop() : E_UNEXPECTED;
+}
+
+int NUVSimPlayScene::StepsPlayed() const {
+  if (_pNegociatedTime) return _pNegociatedTime->GetStepsPlayed();
+  return _pKeyFrame ? _pKeyFrame->GetFramesPlayed() : 0;
+}
+
+NUVSimValue NUVSimPlayScene::Current() const {
+  NUVSimValue value;
+  if (_pNegociatedTime) _pNegociatedTime->GetCurrentSimValue(value);
+  if (_pKeyFrame) _pKeyFrame->GetCurrentSimValue(value);
+  return value;
+}

@@ -1,0 +1,60 @@
+// NUVSimPlayScene: the scene a host plays, built in one place for the host
+// (velloran-play), the end-to-end tests and the benchmarks. A structured
+// agent (created by name, as the application does) holds the members in the
+// order they are added (typically the redraw agent first, then observers,
+// then moving objects); a key-frame or a negotiated-time controller plays it.
+//
+//   NUVSimPlayScene scene(NUVSimPlayScene::NegociatedTime);
+//   scene.AddMember(redrawAgent);
+//   scene.AddMovers(3, 10.0);
+//   scene.Start(10.0, 0.05);
+//   while (scene.Playing()) app.RunOneTurn(50);   // or scene.Iterate()
+//
+// The scene holds its members and its controller; its destructor detaches
+// the controller from its agents (they hold one another) and releases all.
+// Threading: user-interface thread only.
+#ifndef NUVSimPlayScene_h
+#define NUVSimPlayScene_h
+
+#include "NUVSimValue.h"
+
+class NUVBaseUnknown;
+class NUVSimKeyFrameController;
+class NUVSimNegociatedTimeController;
+
+class VPL_EXPORT NUVSimPlayScene {
+ public:
+  enum Controller { KeyFrame, NegociatedTime };
+
+  explicit NUVSimPlayScene(Controller controller);
+  ~NUVSimPlayScene();
+  NUVSimPlayScene(const NUVSimPlayScene&) = delete;
+  NUVSimPlayScene& operator=(const NUVSimPlayScene&) = delete;
+
+  // Adds an agent that answers the controller's agent interface; E_NOINTERFACE
+  // when it does not, E_UNEXPECTED when the structured agent is missing.
+  long AddMember(NUVBaseUnknown* agent);
+  // Adds `count` objects moving on zigzag paths with a way point every 0.25
+  // over [0, end] (under negotiated time, play stops on each), each step of
+  // each costing what NUVSimMovingObjectAgent::SetComputeCost says.
+  void AddMovers(int count, double end, double firstCostMicroseconds = 0, double growth = 1);
+
+  // Attaches the controller: key frames from 0 to `end` every `step`, or
+  // negotiated time over [0, end] with `step` as the default step and
+  // `iterationsPerRun` steps per run. The result of the controller's setters.
+  long Start(double end, double step, int iterationsPerRun = 1);
+  // The controller can continue (false before Start).
+  bool Playing() const;
+  long Iterate();
+  long Stop();
+  int StepsPlayed() const;
+  NUVSimValue Current() const;
+
+ private:
+  Controller _Controller;
+  NUVBaseUnknown* _pStructured = nullptr;  // one reference
+  NUVSimKeyFrameController* _pKeyFrame = nullptr;
+  NUVSimNegociatedTimeController* _pNegociatedTime = nullptr;
+};
+
+#endif
