@@ -4,7 +4,7 @@
 #include "NUVSimErrorDataCustom.h"
 #include "NUVSimRaiseError.h"
 #include "VelloranModule.h"
-#include "VelloranModuleParts.h"
+#include "VelloranSubsystems.h"
 
 void VelloranErrorsLoad() {
   NUVESimErrorManagerRegister();

@@ -8,7 +8,7 @@
 #include "NUVSimAgentTies.h"
 #include "NUVTie.h"
 #include "VelloranModule.h"
-#include "VelloranModuleParts.h"
+#include "VelloranSubsystems.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "NUVFrmPendingSwap.h"
 
 #include "NUVApplication.h"
-#include "NUVCommand.h"
+#include "NUVCommandSelector.h"
 
 namespace {
 unsigned char g_AutomaticSwaps = 0;

@@ -31,6 +31,8 @@ class NUVCommand;
 // Called for a time-out with its identifier, or for a readable descriptor
 // with the descriptor; `data` is the client data given at registration.
 typedef void (*NUVLoopHandler)(NUVCommand* command, int idOrDescriptor, void* data);
+// A clock in nanoseconds that only moves forward.
+typedef int64_t (*NUVLoopClock)();
 
 class VPL_EXPORT NUVApplication {
  public:
@@ -54,6 +56,14 @@ class VPL_EXPORT NUVApplication {
   int RemoveFileDescriptor(int descriptor, NUVCommand* command);
   // Drops every time-out and descriptor registered for `command`.
   void RemoveRegistrationsOf(NUVCommand* command);
+  // Drops every time-out and descriptor served by `handler`, whatever its
+  // command: a module about to be unloaded leaves none of its code behind.
+  // Returns the number of registrations dropped.
+  int RemoveRegistrationsWithHandler(NUVLoopHandler handler);
+
+  // The clock that delayed time-outs are due by (null, the default: the
+  // system's monotonic clock). A test steers time with a clock of its own.
+  void SetClock(NUVLoopClock clock);
 
   // Runs turns until RequestStop(). Returns the number of turns run.
   int64_t Run();

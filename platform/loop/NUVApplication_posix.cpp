@@ -15,7 +15,7 @@ namespace {
 
 NUVApplication* g_pMainApplication = nullptr;
 
-int64_t NowNanoseconds() {
+int64_t MonotonicNanoseconds() {
   timespec ts;
   clock_gettime(CLOCK_MONOTONIC, &ts);
   return static_cast<int64_t>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
@@ -45,14 +45,58 @@ struct NUVApplication::Impl {
   // Delayed time-outs by due time; ties keep their order of addition.
   std::multimap<int64_t, TimeOut> delayed;
   std::vector<Descriptor> descriptors;
-  std::vector<pollfd> pollSet;  // rebuilt from `descriptors` when they change
+  // Rebuilt from `descriptors` at the start of a turn when they changed, so
+  // that entry i is descriptors[i] until a handler adds or removes one. Its
+  // revents are the readiness reports of the current turn; a read clears
+  // its descriptor's report.
+  std::vector<pollfd> pollSet;
   bool pollSetStale = true;
-  // Descriptors reported readable by the current turn's poll and not yet
-  // consumed; only meaningful during phase 2.
-  std::vector<int> reported;
+  // The poll set whose reports phase 2 is serving (the inner one while a
+  // handler runs a turn of its own), null outside phase 2.
+  std::vector<pollfd>* reporting = nullptr;
   int nextId = 0;
   bool stop = false;
   int64_t turns = 0;
+  NUVLoopClock clock = nullptr;
+
+  int64_t NowNanoseconds() const { return clock ? clock() : MonotonicNanoseconds(); }
+
+  static bool Readable(const pollfd& p) { return (p.revents & (POLLIN | POLLHUP | POLLERR)) != 0; }
+
+  pollfd* Report(int descriptor) {
+    if (!reporting) return nullptr;
+    for (pollfd& p : *reporting) {
+      if (p.fd == descriptor) return &p;
+    }
+    return nullptr;
+  }
+
+  // Phase 2: the handler of every descriptor reported readable in `set`.
+  // Handlers may add or remove descriptors: the entry is then looked up
+  // again, and one removed meanwhile is skipped.
+  bool RunReadyHandlers(std::vector<pollfd>& set) {
+    bool ran = false;
+    std::vector<pollfd>* outer = reporting;
+    reporting = &set;
+    for (size_t i = 0; i < set.size(); ++i) {
+      if (!Readable(set[i])) continue;
+      int fd = set[i].fd;
+      const Descriptor* e = nullptr;
+      if (&set == &pollSet && !pollSetStale && i < descriptors.size() && descriptors[i].fd == fd) {
+        e = &descriptors[i];
+      } else {
+        for (const Descriptor& candidate : descriptors) {
+          if (candidate.fd == fd) e = &candidate;
+        }
+        if (!e) continue;  // removed by an earlier handler
+      }
+      Descriptor call = *e;  // the handler may change `descriptors`
+      call.handler(call.command, call.fd, call.data);
+      ran = true;
+    }
+    reporting = outer;
+    return ran;
+  }
 
   int NewId() {
     if (++nextId <= 0) nextId = 1;
@@ -107,11 +151,12 @@ int NUVApplication::AddTimeOut(int milliseconds, NUVCommand* command, void* data
   if (!handler) return 0;
   Impl& d = *_pImpl;
   int id = d.NewId();
-  int64_t now = NowNanoseconds();
   if (milliseconds <= 0) {
-    d.nextTurn.push_back({id, now, command, data, handler});
+    // Ordered among the delayed ones by the time it was added; the clock is
+    // only read when delayed time-outs could compete with it.
+    d.nextTurn.push_back({id, d.delayed.empty() ? 0 : d.NowNanoseconds(), command, data, handler});
   } else {
-    int64_t due = now + static_cast<int64_t>(milliseconds) * 1000000;
+    int64_t due = d.NowNanoseconds() + static_cast<int64_t>(milliseconds) * 1000000;
     d.delayed.emplace(due, TimeOut{id, due, command, data, handler});
   }
   return id;
@@ -177,34 +222,26 @@ int NUVApplication::RunOneTurn(int waitMilliseconds) {
   Impl& d = *_pImpl;
   bool ran = false;
 
-  // Phase 1: wait for descriptors or the earliest time-out.
-  if (d.pollSetStale) {
+  // Phase 1: wait for descriptors or the earliest time-out. A turn run
+  // from inside a handler polls a set of its own and leaves the outer
+  // turn's reports alone.
+  std::vector<pollfd> inner;
+  std::vector<pollfd>* set = &d.pollSet;
+  if (d.reporting) {
+    for (const Descriptor& e : d.descriptors) inner.push_back({e.fd, POLLIN, 0});
+    set = &inner;
+  } else if (d.pollSetStale) {
     d.pollSet.clear();
     for (const Descriptor& e : d.descriptors) d.pollSet.push_back({e.fd, POLLIN, 0});
     d.pollSetStale = false;
   }
   int wait = d.WaitBound(waitMilliseconds);
-  if (!d.pollSet.empty() || wait != 0) {
-    if (d.pollSet.empty() && wait < 0) return 0;  // nothing could ever wake us
-    int ready = ::poll(d.pollSet.data(), d.pollSet.size(), wait);
-    // Phase 2: handlers of readable descriptors. The poll set is copied
-    // since a handler may add or remove descriptors.
+  if (!set->empty() || wait != 0) {
+    if (set->empty() && wait < 0) return 0;  // nothing could ever wake us
+    int ready = ::poll(set->data(), set->size(), wait);
+    // Phase 2: handlers of readable descriptors.
     if (ready > 0) {
-      d.reported.clear();
-      std::vector<pollfd> polled = d.pollSet;
-      for (const pollfd& p : polled) {
-        if (p.revents & (POLLIN | POLLHUP | POLLERR)) d.reported.push_back(p.fd);
-      }
-      for (const pollfd& p : polled) {
-        if (!(p.revents & (POLLIN | POLLHUP | POLLERR))) continue;
-        auto it = std::find_if(d.descriptors.begin(), d.descriptors.end(),
-                               [&](const Descriptor& e) { return e.fd == p.fd; });
-        if (it == d.descriptors.end()) continue;  // removed by an earlier handler
-        Descriptor e = *it;
-        e.handler(e.command, e.fd, e.data);
-        ran = true;
-      }
-      d.reported.clear();
+      if (d.RunReadyHandlers(*set)) ran = true;
     } else if (ready < 0 && errno != EINTR) {
       return 0;
     }
@@ -240,12 +277,32 @@ int NUVApplication::RegisteredDescriptors() const {
 int64_t NUVApplication::TurnCount() const { return _pImpl->turns; }
 
 bool NUVApplication::WasReportedReadable(int descriptor) const {
-  const std::vector<int>& r = _pImpl->reported;
-  return std::find(r.begin(), r.end(), descriptor) != r.end();
+  const pollfd* p = _pImpl->Report(descriptor);
+  return p && Impl::Readable(*p);
 }
 
 void NUVApplication::ConsumeReadableReport(int descriptor) {
-  std::vector<int>& r = _pImpl->reported;
-  auto it = std::find(r.begin(), r.end(), descriptor);
-  if (it != r.end()) r.erase(it);
+  if (pollfd* p = _pImpl->Report(descriptor)) p->revents = 0;
+}
+
+void NUVApplication::SetClock(NUVLoopClock clock) { _pImpl->clock = clock; }
+
+int NUVApplication::RemoveRegistrationsWithHandler(NUVLoopHandler handler) {
+  if (!handler) return 0;
+  Impl& d = *_pImpl;
+  auto served = [handler](const auto& e) { return e.handler == handler; };
+  size_t before = d.nextTurn.size() + d.delayed.size() + d.descriptors.size();
+  d.nextTurn.erase(std::remove_if(d.nextTurn.begin(), d.nextTurn.end(), served),
+                   d.nextTurn.end());
+  for (auto it = d.delayed.begin(); it != d.delayed.end();) {
+    it = it->second.handler == handler ? d.delayed.erase(it) : std::next(it);
+  }
+  size_t descriptorsBefore = d.descriptors.size();
+  for (const Descriptor& e : d.descriptors) {
+    if (e.handler == handler) ConsumeReadableReport(e.fd);
+  }
+  d.descriptors.erase(std::remove_if(d.descriptors.begin(), d.descriptors.end(), served),
+                      d.descriptors.end());
+  if (d.descriptors.size() != descriptorsBefore) d.pollSetStale = true;
+  return static_cast<int>(before - d.nextTurn.size() - d.delayed.size() - d.descriptors.size());
 }

@@ -31,8 +31,14 @@ class VPL_EXPORT NUVSockets {
   // Connects to `port` on `host` (null: the loopback address). 0 on success,
   // -1 on failure.
   int Connect(int port, const char* host);
-  // Sends `length` bytes; returns the count sent, -1 on failure.
+  // Sends `length` bytes; returns the count sent, -1 on failure. After
+  // SetSendWithoutWaiting(true) a send that finds the channel full sends
+  // what fits and returns that count, 0 when nothing fits, instead of
+  // waiting for the reader.
   int BasicSend(const void* buffer, int length);
+  // Chooses whether BasicSend may wait for room in the channel (the default)
+  // or never waits. 0 on success, -1 without a descriptor.
+  int SetSendWithoutWaiting(bool on);
   // Receives up to `length` bytes; returns the count received, 0 when the
   // peer closed, -1 on failure. `flags` are those of recv (TCP only).
   int BasicReceive(void* buffer, int length, int flags);
@@ -54,6 +60,7 @@ class VPL_EXPORT NUVSockets {
   int _Descriptor;      // read from, watched by the loop; the TCP socket
   int _SendDescriptor;  // written to: the same TCP socket, or the other pipe
   NUVSocketConnector* _pConnector;
+  bool _SendWithoutWaiting;
 };
 
 #endif

@@ -66,10 +66,16 @@ void IgnoreBrokenPipes() {
 }  // namespace
 
 NUVSockets::NUVSockets(int descriptor, NUVSocketConnector* connector)
-    : _Descriptor(descriptor), _SendDescriptor(descriptor), _pConnector(connector) {}
+    : _Descriptor(descriptor),
+      _SendDescriptor(descriptor),
+      _pConnector(connector),
+      _SendWithoutWaiting(false) {}
 
 NUVSockets::NUVSockets(int receiveDescriptor, int sendDescriptor)
-    : _Descriptor(receiveDescriptor), _SendDescriptor(sendDescriptor), _pConnector(nullptr) {}
+    : _Descriptor(receiveDescriptor),
+      _SendDescriptor(sendDescriptor),
+      _pConnector(nullptr),
+      _SendWithoutWaiting(false) {}
 
 bool NUVSockets::MakeLocalPair(NUVSockets*& first, NUVSockets*& second) {
   first = second = nullptr;
@@ -134,12 +140,27 @@ int NUVSockets::Connect(int port, const char* host) {
 int NUVSockets::BasicSend(const void* buffer, int length) {
   if (_SendDescriptor < 0 || !buffer || length < 0) return -1;
   ssize_t sent;
+  // A TCP socket is told per call; a pipe's own end carries O_NONBLOCK.
+  int flags = MSG_NOSIGNAL | (_SendWithoutWaiting ? MSG_DONTWAIT : 0);
   do {
     sent = _SendDescriptor == _Descriptor
-               ? ::send(_SendDescriptor, buffer, static_cast<size_t>(length), MSG_NOSIGNAL)
+               ? ::send(_SendDescriptor, buffer, static_cast<size_t>(length), flags)
                : ::write(_SendDescriptor, buffer, static_cast<size_t>(length));
   } while (sent < 0 && errno == EINTR);
+  if (sent < 0 && _SendWithoutWaiting && (errno == EAGAIN || errno == EWOULDBLOCK)) return 0;
   return static_cast<int>(sent);
+}
+
+int NUVSockets::SetSendWithoutWaiting(bool on) {
+  if (_SendDescriptor < 0) return -1;
+  if (_SendDescriptor != _Descriptor) {
+    int flags = ::fcntl(_SendDescriptor, F_GETFL);
+    if (flags < 0) return -1;
+    flags = on ? (flags | O_NONBLOCK) : (flags & ~O_NONBLOCK);
+    if (::fcntl(_SendDescriptor, F_SETFL, flags) < 0) return -1;
+  }
+  _SendWithoutWaiting = on;
+  return 0;
 }
 
 int NUVSockets::BasicReceive(void* buffer, int length, int flags) {
@@ -178,6 +199,7 @@ int NUVSockets::Close() {
   int rc = 0;
   if (_SendDescriptor >= 0 && _SendDescriptor != _Descriptor) rc |= ::close(_SendDescriptor);
   _SendDescriptor = -1;
+  _SendWithoutWaiting = false;
   if (_Descriptor < 0) return rc == 0 ? 0 : -1;
   if (NUVApplication* app = NUVApplication::MainApplication()) {
     app->ConsumeReadableReport(_Descriptor);
