@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "CountingMessage.h"
+#include "NUVCallbackManager.h"
 #include "FrameTestScene.h"
 #include "LoopFixture.h"
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
+#include "NUVGraphicWindow.h"
 #include "NUVMouseDevice.h"
 #include "NUVSimDrawOrContinueMessage.h"
 #include "NUVSimMessageQueue.h"
@@ -18,27 +20,35 @@ class DrawOrContinue : public LoopFixture {
  protected:
   void SetUp() override {
     LoopFixture::SetUp();
-    CountingMessage::Log().clear();
     CountingMessage::Live() = 0;
     scene = std::make_unique<FrameTestScene>();
     next = new CountingMessage("next");
   }
   void TearDown() override {
-    if (draw) {
-      draw->RemoveDisplayCallbacks();
-      draw->Release();
-    }
+    ReleaseDraw(&draw);
     next->Release();
     scene.reset();
     LoopFixture::TearDown();
     EXPECT_EQ(CountingMessage::Live(), 0) << "the next message was released by everyone";
   }
-  NUVSimDrawOrContinueMessage* MakeDraw() {
-    draw = new NUVSimDrawOrContinueMessage(scene->Layout(), scene->Editor(), next);
-    return draw;
+  // What the owner does: callbacks off, then its reference back.
+  static void ReleaseDraw(NUVSimDrawOrContinueMessage** owner) {
+    if (!*owner) return;
+    (*owner)->RemoveDisplayCallbacks();
+    (*owner)->Release();
+    *owner = nullptr;
   }
-  // Runs turns until the draw message has executed once (it is off the queue).
-  void RunDraw() { RunUntil([&] { return NUVSimMessageQueue::GetInstance()->Size() == 0; }); }
+  void PostDraw(unsigned char drawable, FrameTestScene* in = nullptr) {
+    if (!in) in = scene.get();
+    draw = new NUVSimDrawOrContinueMessage(in->Layout(), in->Editor(), next);
+    draw->SetDrawable(drawable);
+    draw->Post();
+  }
+  // Posts a new message and runs turns until it has executed once.
+  void RunDraw(unsigned char drawable) {
+    PostDraw(drawable);
+    RunUntil([&] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
+  }
 
   std::unique_ptr<FrameTestScene> scene;
   CountingMessage* next = nullptr;
@@ -47,37 +57,24 @@ class DrawOrContinue : public LoopFixture {
 
 }  // namespace
 
-TEST_F(DrawOrContinue, HoldsItsNextMessageAndPostsOnlyOnce) {
-  EXPECT_EQ(next->GetRefCount(), 1u);
-  MakeDraw();
-  EXPECT_EQ(next->GetRefCount(), 2u) << "the message holds its next message";
-  draw->Post();
-  draw->Post();
-  EXPECT_EQ(NUVSimMessageQueue::GetInstance()->Size(), 1) << "a posted message is not queued again";
-}
-
-TEST_F(DrawOrContinue, DrawableStepContinuesOnlyAfterBothWindowsSwapped) {
+TEST_F(DrawOrContinue, DrawableStepContinuesOnlyAfterEveryWindowSwapped) {
   NUVFrmWindow* w1 = scene->Add3DWindow();
   NUVFrmWindow* w2 = scene->Add3DWindow();
-  MakeDraw();
-  draw->SetDrawable(1);
-  draw->Post();
-  RunDraw();
-  EXPECT_EQ(w1->GetViewer()->GetDrawCount(), 1);
-  EXPECT_EQ(w2->GetViewer()->GetDrawCount(), 1);
+  RunDraw(1);
+  EXPECT_EQ(next->GetRefCount(), 2u) << "the message holds its next message";
+  EXPECT_EQ(w1->GetViewer()->GetDrawCount() + w2->GetViewer()->GetDrawCount(), 2);
   EXPECT_TRUE(draw->IsPosted()) << "waiting for the swaps";
-  EXPECT_EQ(draw->GetExpected(), 2);
-  EXPECT_FALSE(draw->GetDrawable());
-
+  draw->Post();
+  EXPECT_EQ(NUVSimMessageQueue::GetInstance()->Size(), 0) << "a posted message is not queued again";
   w1->GetViewer()->DeliverSwap();
-  EXPECT_EQ(draw->GetReceived(), 1);
   EXPECT_FALSE(next->IsPosted()) << "one swap of two is not enough";
   w1->GetViewer()->DeliverSwap();  // a second swap of the same window counts too
   EXPECT_TRUE(next->IsPosted());
   EXPECT_FALSE(draw->IsPosted());
-  EXPECT_EQ(draw->GetExpected(), 0);
-  EXPECT_EQ(draw->GetReceived(), 0);
+  EXPECT_EQ(draw->GetExpected() + draw->GetReceived(), 0);
   EXPECT_FALSE(draw->CallbacksInstalled());
+  w2->GetViewer()->DeliverSwap();  // after the wait: changes nothing
+  EXPECT_EQ(draw->GetReceived(), 0);
   RunUntil([&] { return next->executions == 1; });
   EXPECT_EQ(next->executions, 1);
 }
@@ -86,86 +83,93 @@ TEST_F(DrawOrContinue, SwapsReportedByTheLoopContinuePlay) {
   NUVViewer::EnableAutomaticSwaps(1);
   scene->Add3DWindow();
   scene->Add3DWindow();
-  MakeDraw();
-  draw->SetDrawable(1);
-  draw->Post();
-  app->RunOneTurn(0);  // executes and draws; swaps come on a later turn
+  RunDraw(1);
   EXPECT_TRUE(draw->IsPosted());
-  EXPECT_FALSE(next->IsPosted());
   RunUntil([&] { return next->executions == 1; }, 50);
   EXPECT_EQ(next->executions, 1);
 }
 
-TEST_F(DrawOrContinue, StepNotToBeDrawnContinuesAtOnce) {
+TEST_F(DrawOrContinue, NotDrawableContinuesAtOnceAndWithoutAny3DWindowNothingWaits) {
   NUVFrmWindow* w = scene->Add3DWindow();
-  MakeDraw();
-  draw->Post();
+  PostDraw(0);
   app->RunOneTurn(0);
   EXPECT_FALSE(draw->IsPosted());
   EXPECT_TRUE(next->IsPosted());
   EXPECT_EQ(w->GetViewer()->GetDrawCount(), 0);
-}
+  ReleaseDraw(&draw);
+  NUVSimMessageQueue::GetInstance()->EmptyQueue();
 
-TEST_F(DrawOrContinue, DrawableWithoutAny3DWindowGoesIdleWithoutContinuing) {
-  scene->Add2DWindow();
-  MakeDraw();
-  draw->SetDrawable(1);
-  draw->Post();
-  RunDraw();
+  FrameTestScene flat;  // now current: one 2D window only
+  flat.Add2DWindow();
+  PostDraw(1, &flat);
+  app->RunOneTurn(0);
   EXPECT_FALSE(draw->IsPosted()) << "nothing to wait for";
-  EXPECT_FALSE(next->IsPosted()) << "nothing is continued in that execution";
-  EXPECT_FALSE(draw->CallbacksInstalled());
-}
-
-TEST_F(DrawOrContinue, SwapsWhileIdleOrAfterRemovalChangeNothing) {
-  NUVFrmWindow* w = scene->Add3DWindow();
-  MakeDraw();
-  w->GetViewer()->DeliverSwap();
-  EXPECT_EQ(draw->GetReceived(), 0);
-  draw->SetDrawable(1);
-  draw->Post();
-  RunDraw();
-  draw->RemoveDisplayCallbacks();
-  w->GetViewer()->DeliverSwap();
-  EXPECT_EQ(draw->GetReceived(), 0);
+  EXPECT_EQ(next->executions, 1) << "and nothing continued in that execution";
   EXPECT_FALSE(next->IsPosted());
-}
-
-TEST_F(DrawOrContinue, DeletedWatchedWindowLowersTheExpectedCount) {
-  NUVFrmEditor* other = scene->AddEditor();
-  NUVFrmWindow* w1 = scene->Add3DWindow();
-  NUVFrmWindow* w2 = scene->Add3DWindow();
-  NUVFrmWindow* foreign = scene->Add3DWindow(other);
-  NUVFrmWindow* flat = scene->Add2DWindow();
-  MakeDraw();
-  draw->SetDrawable(1);
-  draw->Post();
-  RunDraw();
-  ASSERT_EQ(draw->GetExpected(), 2);
-  scene->Layout()->DeleteWindow(foreign);
-  scene->Layout()->DeleteWindow(flat);
-  EXPECT_EQ(draw->GetExpected(), 2) << "windows of another editor or not 3D are not watched";
-  w1->AddRef();
-  scene->Layout()->DeleteWindow(w1);
-  EXPECT_EQ(draw->GetExpected(), 1);
-  w1->GetViewer()->DeliverSwap();
-  EXPECT_EQ(draw->GetReceived(), 0) << "the deleted window's swap is no longer watched";
-  w1->Release();
-  w2->GetViewer()->DeliverSwap();
-  EXPECT_TRUE(next->IsPosted()) << "the remaining window's swap completes the wait";
+  ReleaseDraw(&draw);
 }
 
 TEST_F(DrawOrContinue, FlushDrawsAndLeavesIdleWithoutContinuing) {
   NUVFrmWindow* w = scene->Add3DWindow();
-  MakeDraw();
-  draw->SetDrawable(1);
-  draw->Post();
+  PostDraw(1);
   NUVSimMessageQueue::GetInstance()->EmptyQueue();
   EXPECT_FALSE(draw->IsPosted());
   EXPECT_FALSE(draw->GetDrawable());
   EXPECT_FALSE(next->IsPosted());
-  EXPECT_EQ(w->GetViewer()->GetDrawCount(), 1);
   EXPECT_FALSE(draw->CallbacksInstalled());
+  EXPECT_EQ(w->GetViewer()->GetDrawCount(), 1);
+}
+
+TEST_F(DrawOrContinue, DeletedWatchedWindowIsNoLongerAwaited) {
+  NUVFrmWindow* w1 = scene->Add3DWindow();
+  NUVFrmWindow* w2 = scene->Add3DWindow();
+  NUVFrmWindow* w3 = scene->Add3DWindow();
+  NUVFrmWindow* foreign = scene->Add3DWindow(scene->AddEditor());
+  NUVFrmWindow* flat = scene->Add2DWindow();
+  RunDraw(1);
+  ASSERT_EQ(draw->GetExpected(), 3);
+  scene->Layout()->DeleteWindow(foreign);
+  scene->Layout()->DeleteWindow(flat);
+  EXPECT_EQ(draw->GetExpected(), 3) << "windows of another editor or not 3D are not watched";
+  w1->AddRef();
+  scene->Layout()->DeleteWindow(w1);
+  EXPECT_EQ(draw->GetExpected(), 2);
+  w1->GetViewer()->DeliverSwap();
+  EXPECT_EQ(draw->GetReceived(), 0) << "the deleted window's swap is no longer watched";
+  w1->Release();
+  w2->GetViewer()->DeliverSwap();
+  EXPECT_FALSE(next->IsPosted());
+  scene->Layout()->DeleteWindow(w3);  // the only window not swapped yet
+  EXPECT_TRUE(next->IsPosted()) << "the deletion completed the wait";
+  EXPECT_FALSE(draw->IsPosted());
+}
+
+// Another subscriber of the same swap dispatch releases the message, before
+// or after the message's own callback ran: nothing may reach it once gone.
+TEST_F(DrawOrContinue, ReleasedByAnotherSubscriberOfTheSameSwap) {
+  for (bool releasedFirst : {true, false}) {
+    NUVFrmWindow* w = scene->Add3DWindow();
+    NUVGraphicWindow* support = w->GetViewer()->GetSupport();
+    auto* other = new FrameEventRecorder;
+    other->_pContext = &draw;
+    other->_pThen = [](FrameEventRecorder* r, void*) {
+      ReleaseDraw(static_cast<NUVSimDrawOrContinueMessage**>(r->_pContext));
+    };
+    auto subscribe = [&] {
+      ::AddCallback(other, support, NUVGraphicWindow::GRAPHICWINDOW_SWAP(),
+                    NUVSubscriberMethodCast(&FrameEventRecorder::OnEvent), nullptr);
+    };
+    if (releasedFirst) subscribe();
+    RunDraw(1);
+    if (!releasedFirst) subscribe();
+    w->GetViewer()->DeliverSwap();
+    EXPECT_EQ(draw, nullptr);
+    EXPECT_EQ(next->IsPosted(), !releasedFirst) << "continued only when its callback ran first";
+    ::RemoveCallbacksOn(other, support, NUVGraphicWindow::GRAPHICWINDOW_SWAP(), nullptr);
+    other->Release();
+    NUVSimMessageQueue::GetInstance()->EmptyQueue();
+    scene->Layout()->DeleteWindow(w);
+  }
 }
 
 TEST_F(DrawOrContinue, MouseDeviceFollowsTheCursorUnlessAButtonIsHeld) {
@@ -173,33 +177,16 @@ TEST_F(DrawOrContinue, MouseDeviceFollowsTheCursorUnlessAButtonIsHeld) {
   scene->Layout()->SetCurrentWindow(w);
   NUVMouseDevice& mouse = w->GetViewer()->GetMouseDevice();
   mouse.SetMousePosition(12, 34);
-  MakeDraw();
-  draw->Post();
-  app->RunOneTurn(0);
+  RunDraw(0);
   EXPECT_EQ(mouse.GetEventPointCount(), 1);
   EXPECT_FLOAT_EQ(mouse.GetCurrentEventX(), 12.0f);
   EXPECT_FLOAT_EQ(mouse.GetCurrentEventY(), 34.0f);
   EXPECT_EQ(w->GetViewer()->GetPickRequestCount(), 1);
   EXPECT_EQ(mouse.GetElectionCount(), 1);
-
   RunUntil([&] { return next->executions == 1; });
   mouse.SetPressedButton(1);
   draw->Post();
   app->RunOneTurn(0);
   EXPECT_EQ(mouse.GetEventPointCount(), 1) << "a held button leaves the mouse alone";
   EXPECT_EQ(w->GetViewer()->GetPickRequestCount(), 1);
-}
-
-TEST_F(DrawOrContinue, OwnerReleasingDuringTheWaitIsSafe) {
-  scene->Add3DWindow();
-  NUVFrmWindow* w = scene->Add3DWindow();
-  MakeDraw();
-  draw->SetDrawable(1);
-  draw->Post();
-  RunDraw();
-  draw->RemoveDisplayCallbacks();
-  draw->Release();  // the owner lets go while the message waited
-  draw = nullptr;
-  w->GetViewer()->DeliverSwap();  // no callback reaches the destroyed message
-  EXPECT_FALSE(next->IsPosted());
 }
