@@ -1,7 +1,6 @@
 // A test fixture owning a real event loop, made the main application for the
-// test's duration. TearDown deletes the message queue and lets the loop run
-// the delayed destructions it still owes, so each test ends with nothing
-// pending and nothing leaked.
+// test's duration. TearDown deletes the message queue and runs the delayed
+// destructions still owed, so each test ends with nothing pending.
 #ifndef LoopFixture_h
 #define LoopFixture_h
 
@@ -10,29 +9,38 @@
 #include <memory>
 
 #include "NUVApplication.h"
+#include "NUVGetEnvValue.h"
+#include "NUVSimMessageQueue.h"
+
+inline bool NUVGetEnvValueDefinedForTest(const char* name) { return NUVGetEnvValue(name) == 0; }
 
 class LoopFixture : public ::testing::Test {
  protected:
-  void SetUp() override;
-  void TearDown() override;
-
+  void SetUp() override {
+    NUVSimMessageQueue::DeleteMessageQueueInstance();
+    app = std::make_unique<NUVApplication>("test");
+  }
+  void TearDown() override {
+    // Wake-ups left over from the last messages may rebuild an empty queue.
+    for (int i = 0; i < 2; ++i) {
+      NUVSimMessageQueue::DeleteMessageQueueInstance();
+      Drain();
+    }
+    app.reset();
+  }
   // Runs turns without waiting until `done` holds or `maxTurns` ran.
   template <class Predicate>
   int RunUntil(Predicate done, int maxTurns = 10000) {
     int turns = 0;
-    while (!done() && turns < maxTurns) {
-      app->RunOneTurn(0);
-      ++turns;
-    }
+    for (; !done() && turns < maxTurns; ++turns) app->RunOneTurn(0);
     return turns;
   }
-  // Runs turns without waiting until nothing is pending (bounded).
-  void Drain(int maxTurns = 10000);
+  // Runs turns without waiting until no time-out is pending (bounded).
+  void Drain(int maxTurns = 10000) {
+    RunUntil([&] { return app->PendingTimeOuts() == 0; }, maxTurns);
+  }
 
   std::unique_ptr<NUVApplication> app;
 };
 
 #endif
-
-#include "NUVGetEnvValue.h"
-inline bool NUVGetEnvValueDefinedForTest(const char* name) { return NUVGetEnvValue(name) == 0; }
