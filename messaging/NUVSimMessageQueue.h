@@ -20,10 +20,13 @@
 // - The socket pair's writing end never waits. The channel holds a bounded
 //   number of bytes (65,536 for the in-process pair); a wake-up that finds
 //   it full is owed instead: _UnsentWakeUps counts them, and while any is
-//   owed no write is tried. Each unit drained by ExecuteMessage (one byte
-//   read) writes one owed byte back, so bytes in the channel plus wake-ups
-//   owed always equal the wake-ups not yet served, and the loop still gets
-//   one readable turn per posted message, in posting order.
+//   owed no post tries to write. Each unit drained by ExecuteMessage (one
+//   byte read) tries to write one owed byte back; a write the channel still
+//   refuses (a pipe frees its room a page at a time) leaves it owed. So
+//   bytes in the channel plus wake-ups owed always equal the wake-ups not
+//   yet served; the channel stays nearly full while any is owed, the loop
+//   keeps waking, and each posted message still gets a turn of its own, in
+//   posting order.
 // - A zero time-out is a constant-time append to the loop's turn list.
 //
 // Unloading the library (VelloranMessagingUnload) deletes the queue and
