@@ -1,8 +1,8 @@
 // Stream connections over TCP loopback and through local connectors.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
+#include <vector>
 
 #include "NUVSocketConnector.h"
 #include "NUVSockets.h"
@@ -71,15 +71,12 @@ TEST(Sockets, SendWithoutWaitingNeverBlocksOnAFullChannel) {
 TEST(Sockets, BadUseFailsWithoutHarm) {
   NUVSockets none(-1, nullptr);
   char c;
-  EXPECT_EQ(none.BasicSend("x", 1), -1);
-  EXPECT_EQ(none.BasicReceive(&c, 1, 0), -1);
-  EXPECT_EQ(none.Wait(0), -1);
-  EXPECT_EQ(none.SetSendWithoutWaiting(true), -1);
-  EXPECT_EQ(none.Connect(70000, nullptr), -1);
+  EXPECT_EQ((std::vector<int>{none.BasicSend("x", 1), none.BasicReceive(&c, 1, 0), none.Wait(0),
+                              none.SetSendWithoutWaiting(true), none.Connect(70000, nullptr)}),
+            (std::vector<int>{-1, -1, -1, -1, -1}));
   NUVSocketConnector closed(0, 10, NUVSocketConnector::Network);
   ASSERT_EQ(closed.Declare(nullptr), 0);
-  int port = closed.GetPort();
   closed.Close();
-  EXPECT_EQ(none.Connect(port, nullptr), -1) << "nobody listens there any more";
+  EXPECT_EQ(none.Connect(closed.GetPort(), nullptr), -1) << "nobody listens there any more";
   EXPECT_EQ(NUVSocketConnector(0, 10, 7).Declare(nullptr), -1) << "unknown kind";
 }

@@ -14,14 +14,8 @@ class CountingMessage : public NUVSimMessage {
     std::string name;
     unsigned char flush;
   };
-  static std::vector<Run>& Log() {
-    static std::vector<Run> log;
-    return log;
-  }
-  static int& Live() {
-    static int live = 0;
-    return live;
-  }
+  static std::vector<Run>& Log() { static std::vector<Run> log; return log; }
+  static int& Live() { static int live = 0; return live; }
   explicit CountingMessage(std::string name) : _Name(std::move(name)) { ++Live(); }
   ~CountingMessage() override { --Live(); }
 

@@ -36,9 +36,7 @@ class LoopFixture : public ::testing::Test {
     return turns;
   }
   // Runs turns without waiting until no time-out is pending (bounded).
-  void Drain(int maxTurns = 10000) {
-    RunUntil([&] { return app->PendingTimeOuts() == 0; }, maxTurns);
-  }
+  void Drain(int turns = 10000) { RunUntil([&] { return app->PendingTimeOuts() == 0; }, turns); }
 
   std::unique_ptr<NUVApplication> app;
 };
