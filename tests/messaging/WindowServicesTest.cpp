@@ -22,8 +22,8 @@ namespace {
 typedef NUVSimWindowServices WS;
 
 std::vector<void*> Items(const NUVRawCollPV& list) {
-  std::vector<void*> items;
-  for (int i = 1; i <= list.Size(); ++i) items.push_back(list[i]);
+  std::vector<void*> items(list.Size());
+  for (int i = 1; i <= list.Size(); ++i) items[i - 1] = list[i];
   return items;
 }
 unsigned char DrawLocked() {
@@ -55,8 +55,8 @@ TEST_F(WindowServices, RegistriesHoldPairsPerEditorByKindInOrder) {
   NUVViewer* v1 = Own(new NUV2DViewer);
   NUVViewer* v2 = Own(new NUV2DViewer);
   NUVVidCtl3DViewer* c = Own(new NUVVidCtl3DViewer);
-  EXPECT_EQ(WS::RemoveViewer(v1, a), E_FAIL) << "nothing registered yet";
-  EXPECT_EQ(WS::AddViewer(v2, a) | WS::AddViewer(v1, a) | WS::AddViewer(c, b), S_OK);
+  for (NUVViewer* v : {v2, v1}) EXPECT_EQ(WS::AddViewer(v, a), S_OK);
+  EXPECT_EQ(WS::AddViewer(c, b), S_OK);
   EXPECT_EQ(WS::AddViewer(v1, nullptr), E_FAIL) << "null is the current editor: a duplicate";
   EXPECT_EQ(WS::AddViewer(v1, b), S_OK) << "the same viewer for another editor";
   EXPECT_EQ(v1->GetRefCount(), 1u) << "the registries hold plain pointers";
@@ -86,9 +86,6 @@ TEST_F(WindowServices, WindowListKeepsThe3DWindowsOfTheEditorInLayoutOrder) {
   EXPECT_EQ(Items(mine.Raw()), (std::vector<void*>{a, b}));
   EXPECT_EQ(&WS::GetWindowList(_Scene.Layout(), other), &mine) << "one shared list, refilled";
   EXPECT_EQ(Items(mine.Raw()), std::vector<void*>{theirs});
-  NUVFrmLayout::SetCurrentLayout(nullptr);
-  EXPECT_EQ(WS::GetWindowList(nullptr, other).Size(), 0) << "no layout";
-  NUVFrmLayout::SetCurrentLayout(_Scene.Layout());
 }
 
 TEST_F(WindowServices, DrawLockIsOneBooleanPassedToSchedulerAndEveryViewer) {
@@ -100,13 +97,7 @@ TEST_F(WindowServices, DrawLockIsOneBooleanPassedToSchedulerAndEveryViewer) {
   WS::LockDrawRequest(0);
   EXPECT_EQ(DrawLocked(), 0) << "one unlock undoes any number of locks";
   WS::LockDrawRequest(2);
-  EXPECT_EQ(DrawLocked(), 0) << "only 1 counts as locked";
-  EXPECT_EQ(theirs->GetLockDrawRequest(), 2);
-  WS::LockDrawRequest(1);
-  NUVFrmLayout::SetCurrentLayout(nullptr);
-  WS::LockDrawRequest(0);
-  EXPECT_EQ(DrawLocked(), 1) << "no current layout: the lock keeps its value";
-  NUVFrmLayout::SetCurrentLayout(_Scene.Layout());
+  EXPECT_EQ(DrawLocked(), 0) << "passed on, but only 1 locks";
 }
 
 TEST_F(WindowServices, DrawWindowsDrawsThe3DWindowsThenTheEditorsRegisteredViewers) {
@@ -115,12 +106,10 @@ TEST_F(WindowServices, DrawWindowsDrawsThe3DWindowsThenTheEditorsRegisteredViewe
   NUVVidCtl3DViewer* control = Own(new NUVVidCtl3DViewer);
   NUVViewer* registered = Own(new NUV2DViewer);
   NUVViewer* otherRegistered = Own(new NUV2DViewer);
-  WS::AddViewer(control, nullptr);
-  WS::AddViewer(registered, nullptr);
+  EXPECT_EQ(WS::AddViewer(control, nullptr) | WS::AddViewer(registered, nullptr), S_OK);
   WS::AddViewer(otherRegistered, other);
   WS::DrawWindows();
-  EXPECT_EQ(control->GetDrawRequestCount() + registered->GetDrawCount(), 0)
-      << "without a 3D window nothing is drawn";
+  EXPECT_EQ(registered->GetDrawCount(), 0) << "without a 3D window nothing is drawn";
   NUVViewer* v3d = _Scene.Add3DWindow()->GetViewer();
   NUVViewer* theirs = _Scene.Add3DWindow(other)->GetViewer();
   EXPECT_EQ(WS::DrawWindows(), S_OK);
@@ -128,8 +117,7 @@ TEST_F(WindowServices, DrawWindowsDrawsThe3DWindowsThenTheEditorsRegisteredViewe
                               registered->GetDrawCount(), flat->GetDrawCount(),
                               theirs->GetDrawCount(), otherRegistered->GetDrawCount()}),
             (std::vector<int>{1, 1, 1, 0, 0, 0}));
-  WS::RemoveViewer(control, nullptr);
-  WS::RemoveViewer(registered, nullptr);
+  EXPECT_EQ(WS::RemoveViewer(control, nullptr) | WS::RemoveViewer(registered, nullptr), S_OK);
   WS::RemoveViewer(otherRegistered, other);
 }
 
@@ -138,18 +126,14 @@ TEST_F(WindowServices, TransientRepsShowUnderTheirNameAndGiveEveryReferenceBack)
   NUV3DBagRep* rep = Own(new NUV3DBagRep);
   NUV3DBagRep* other = Own(new NUV3DBagRep);
   NUVUnicodeString name("path"), ghost("ghost");
-  EXPECT_EQ(WS::AddTransientRep(name, nullptr), S_OK);
-  EXPECT_EQ(WS::RemoveTransientRep(ghost), S_OK);
-  EXPECT_EQ(iso->GetAddCount() + iso->GetRemoveCount(), 0) << "null rep, unknown name: nothing";
+  EXPECT_EQ(WS::AddTransientRep(name, nullptr) | WS::RemoveTransientRep(ghost), S_OK);
   EXPECT_EQ(WS::AddTransientRep(name, rep), S_OK);
-  ASSERT_EQ(iso->Size(), 1);
+  ASSERT_EQ(iso->Size(), 1) << "a null rep and an unknown name changed nothing";
   auto* holder = static_cast<NUVModelForRep3D*>(iso->GetElement(1));
   ASSERT_TRUE(holder->IsA("NUVModelForRep3D") && holder->GetRep() == rep);
   EXPECT_EQ(holder->GetRefCount(), 2u) << "one for the dictionary, one for the set";
   WS::AddTransientRep(name, other);
-  ASSERT_EQ(iso->Size(), 1);
-  EXPECT_EQ(iso->GetElement(1), holder) << "the same holder is reused";
-  EXPECT_EQ(holder->GetRep(), other);
+  EXPECT_TRUE(iso->Size() == 1 && holder->GetRep() == other) << "the holder is reused";
   EXPECT_EQ(rep->GetRefCount(), 1u);
   NUVBaseUnknown_WR weak(holder);
   EXPECT_EQ(WS::RemoveTransientRep(name), S_OK);

@@ -56,13 +56,7 @@ TEST_F(EventLoop, ZeroTimeOutsRunOnePerTurnAfterTheDescriptorsOfTheirTurn) {
   EXPECT_EQ(app.RunOneTurn(0), 1);
   EXPECT_EQ(app.RunOneTurn(0), 0) << "nothing left to run";
   EXPECT_EQ(g_Events, (std::vector<std::string>{"1", "input", "2", "tick"}));
-  app.AddTimeOut(0, nullptr, nullptr, [](NUVCommand*, int, void*) { g_App->RequestStop(); });
-  app.AddTimeOut(0, nullptr, nullptr, &Tick);
   app.RemoveFileDescriptor(fds[0], nullptr);
-  app.Run();
-  EXPECT_EQ(g_Events.size(), 4u) << "Run stops when asked";
-  app.Run();
-  EXPECT_EQ(g_Events.size(), 5u) << "and returns once nothing is registered";
 }
 
 TEST_F(EventLoop, DelayedTimeOutIsDueByTheLoopsClockAndCanBeCancelled) {
@@ -96,11 +90,8 @@ TEST_F(EventLoop, DescriptorRemovedByAnEarlierHandlerIsNotCalled) {
 TEST_F(EventLoop, RegistrationsGoWithTheirCommandOrTheirHandler) {
   auto* command = new NUVCommand(NUVCommandSelector::GetCommandSelectorInstance(), "owner");
   app.AddTimeOut(0, nullptr, const_cast<char*>("before"), &Named);
-  app.AddTimeOut(50, command, nullptr, &Tick);
-  command->RequestDelayedDestruction();
-  app.RunOneTurn(0);  // "before" runs first: destruction waits its turn
-  app.RunOneTurn(0);  // the command goes, and its pending time-out with it
-  EXPECT_EQ(app.PendingTimeOuts(), 0);
+  app.AddTimeOut(50, command, const_cast<char*>("owned"), &Named);
+  command->RequestDelayedDestruction();  // after "before"; its time-out goes with it
   app.AddTimeOut(0, nullptr, nullptr, &Tick);
   app.AddTimeOut(10, nullptr, nullptr, &Tick);
   app.AddFileDescriptor(fds[0], nullptr, nullptr, &Tick);
@@ -110,6 +101,7 @@ TEST_F(EventLoop, RegistrationsGoWithTheirCommandOrTheirHandler) {
   g_Now = 1000000000;
   while (app.RunOneTurn(0)) {}
   EXPECT_EQ(g_Events, (std::vector<std::string>{"before", "other"}));
+  EXPECT_EQ(app.PendingTimeOuts(), 0);
 }
 
 // The list pops its front by moving a start index; every position-based
@@ -120,17 +112,15 @@ TEST(Collections, PointerListKeepsPositionsAcrossFrontRemovals) {
   for (int& c : cells) list.Append(&c);
   for (int i = 0; i < 200; ++i) list.RemovePosition(1);  // past the compaction threshold
   ASSERT_EQ(list.Size(), 100);
-  EXPECT_EQ(list[1], &cells[200]);
-  EXPECT_EQ(list[0], nullptr);
-  EXPECT_EQ(list[101], nullptr);
+  EXPECT_EQ((std::vector<void*>{list[0], list[1], list[101]}),
+            (std::vector<void*>{nullptr, &cells[200], nullptr}));
   EXPECT_EQ(list.Locate(&cells[250]), 51);
   EXPECT_EQ(list.Locate(&cells[250], 52), 0) << "search starts at the given position";
   list.InsertAt(1, &cells[0]);
   list.Set(2, &cells[1]);
-  EXPECT_EQ(list[2], &cells[1]);
-  EXPECT_EQ(list.RemoveValue(&cells[299]), 101);
+  EXPECT_EQ(list.RemoveValue(&cells[1]), 2);
   list.InsertAt(102, &cells[0]);
   list.RemovePosition(1, 99);
   ASSERT_EQ(list.Size(), 1) << "out-of-range positions are ignored";
-  EXPECT_EQ(list[1], &cells[298]);
+  EXPECT_EQ(list[1], &cells[299]);
 }
