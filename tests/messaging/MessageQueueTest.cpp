@@ -2,7 +2,6 @@
 // with the socket wake-up and with PLMSIM_MESSAGEQUEUE_TIMER defined.
 #include <gtest/gtest.h>
 
-#include "CountingMessage.h"
 #include "LoopFixture.h"
 
 namespace {
@@ -21,17 +20,7 @@ void PostOwnedByTheQueue(const char* name) {
 
 class MessageQueue : public LoopFixture {
  protected:
-  void SetUp() override {
-    LoopFixture::SetUp();
-    CountingMessage::Log().clear();
-    CountingMessage::Live() = 0;
-  }
-  void TearDown() override {
-    LoopFixture::TearDown();
-    EXPECT_EQ(CountingMessage::Live(), 0) << "every message should have been destroyed";
-  }
-  // Serves what is still owed, then expects nothing left: no message, no
-  // byte, no owed wake-up, no time-out.
+  // Serves what is owed, then expects no message, byte, owed wake-up or time-out.
   void ExpectIdleAfter(int maxTurns) {
     RunUntil([&] { return app->RunOneTurn(0) == 0; }, maxTurns);
     EXPECT_EQ(Queue()->Size() + Queue()->UnsentWakeUps() + app->PendingTimeOuts(), 0);

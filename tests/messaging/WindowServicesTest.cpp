@@ -2,8 +2,6 @@
 // the global draw lock, redrawing and transient representations.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "FrameTestScene.h"
 #include "NUV2DViewer.h"
 #include "NUV3DBagRep.h"
@@ -39,10 +37,7 @@ class WindowServices : public ::testing::Test {
     for (NUVBaseUnknown* o : _Owned) o->Release();
   }
   template <class T>
-  T* Own(T* object) {
-    _Owned.push_back(object);
-    return object;
-  }
+  T* Own(T* object) { return _Owned.push_back(object), object; }
   FrameTestScene _Scene;
   std::vector<NUVBaseUnknown*> _Owned;
 };

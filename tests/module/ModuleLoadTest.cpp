@@ -19,8 +19,6 @@
 
 namespace {
 
-void* Load() { return dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL); }
-
 // Starts play as a simulation command does: the library's redraw agent,
 // reached by name, under a key-frame controller, in a layout of two 3D
 // windows whose swaps come only when the test delivers them.
@@ -31,8 +29,8 @@ NUVSimKeyFrameController* StartPlay(const PlayCommandApi* api, NUVBaseUnknown_va
     viewer->SetAutomaticSwap(0);
     auto* window = new NUVFrmWindow(NUVFrmEditor::GetCurrentEditor(), viewer);
     layout->AddWindow(window);
-    window->Release();
-    viewer->Release();  // the window holds it
+    window->Release();  // the layout holds the window, the window its viewer
+    viewer->Release();
   }
   void* raw = nullptr;
   NUVInstantiateComponent("NUVSimAgentRedraw3D", IID_NUVISimAgentKeyFrame, &raw);
@@ -69,10 +67,9 @@ void PostPlainMessages(void* library, int count) {
 
 }  // namespace
 
-// Loaded, the library registers its classes; unloaded with play under way
-// (messages queued, the draw-or-continue message possibly waiting for swaps),
-// it leaves nothing registered: the dictionary, the loop, the windows' swaps
-// and a window's deletion must reach no code of the library. Reloading works.
+// Unloaded with play under way (messages queued, the draw-or-continue message
+// possibly waiting for swaps), the library leaves nothing registered: the
+// dictionary, the loop, swaps and window deletions reach none of its code.
 TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
   ASSERT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0)
       << "this program must not be linked against the library";
@@ -83,7 +80,7 @@ TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
     auto* layout = new NUVFrmLayout;
     NUVFrmEditor::SetCurrentEditor(editor);
     NUVFrmLayout::SetCurrentLayout(layout);
-    void* library = Load();
+    void* library = dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
     void* command = dlopen(VELLORAN_PLAY_COMMAND_PATH, RTLD_NOW | RTLD_LOCAL);
     ASSERT_TRUE(library && command) << dlerror();
     ASSERT_NE(NUVDictionary::FindMetaClass("NUVSimMessage"), nullptr);
@@ -94,7 +91,7 @@ TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
     NUVSimKeyFrameController* controller = StartPlay(api, agent);
     for (int i = 0; i < turnsBeforeUnload; ++i) app.RunOneTurn(0);
     NUVViewer* viewer = layout->GetWindowList(nullptr, nullptr)[1]->GetViewer();
-    if (turnsBeforeUnload == 6) EXPECT_EQ(viewer->GetDrawCount(), 1) << "drawn, swaps awaited";
+    EXPECT_TRUE(turnsBeforeUnload < 6 || viewer->GetDrawCount() == 1) << "drawn, swaps awaited";
     PostPlainMessages(library, 3);
     EXPECT_EQ(api->busy(agent), 1);
     NUVISimAgentKeyFrame_var none;  // the host lets go of play, then unloads
@@ -107,7 +104,6 @@ TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
     EXPECT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0);
 
     viewer->DeliverSwap();
-    for (int i = 0; i < 20; ++i) app.RunOneTurn(0);
     layout->DeleteWindow(layout->GetWindowList(nullptr, nullptr)[2]);
     for (int i = 0; i < 20; ++i) app.RunOneTurn(0);
     EXPECT_EQ(app.PendingTimeOuts() + app.RegisteredDescriptors(), 0);

