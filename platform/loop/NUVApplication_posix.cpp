@@ -1,7 +1,11 @@
+// The event loop over Linux's epoll: descriptors stay registered with the
+// kernel between turns, so a turn costs one epoll_wait whatever the number
+// of idle descriptors watched.
 #include "NUVApplication.h"
 
-#include <poll.h>
+#include <sys/epoll.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -23,7 +27,7 @@ int64_t MonotonicNanoseconds() {
 
 struct TimeOut {
   int id;
-  int64_t due;  // monotonic nanoseconds
+  int64_t due;  // nanoseconds of the loop's clock
   NUVCommand* command;
   void* data;
   NUVLoopHandler handler;
@@ -34,62 +38,115 @@ struct Descriptor {
   NUVCommand* command;
   void* data;
   NUVLoopHandler handler;
+  // epoll refuses regular files; like poll, the loop reports them readable
+  // on every turn.
+  bool alwaysReady;
 };
+
+// A descriptor reported readable by the current turn; `pending` is cleared
+// once a read used the report up.
+struct Report {
+  int fd;
+  size_t order;  // registration order, in which handlers run
+  bool pending;
+};
+
+const int kMaxEventsPerTurn = 64;
 
 }  // namespace
 
 struct NUVApplication::Impl {
   const char* name;
+  int epollFd = epoll_create1(EPOLL_CLOEXEC);
   // Zero-delay time-outs, in the order they were added; most of the traffic.
   std::deque<TimeOut> nextTurn;
   // Delayed time-outs by due time; ties keep their order of addition.
   std::multimap<int64_t, TimeOut> delayed;
-  std::vector<Descriptor> descriptors;
-  // Rebuilt from `descriptors` at the start of a turn when they changed, so
-  // that entry i is descriptors[i] until a handler adds or removes one. Its
-  // revents are the readiness reports of the current turn; a read clears
-  // its descriptor's report.
-  std::vector<pollfd> pollSet;
-  bool pollSetStale = true;
-  // The poll set whose reports phase 2 is serving (the inner one while a
-  // handler runs a turn of its own), null outside phase 2.
-  std::vector<pollfd>* reporting = nullptr;
+  std::vector<Descriptor> descriptors;  // in registration order
+  int alwaysReady = 0;
+  // The reports phase 2 is serving (a handler's own turn serves its own),
+  // null outside phase 2; `reports` is the outermost turn's, kept to reuse
+  // its storage.
+  std::vector<Report>* reporting = nullptr;
+  std::vector<Report> reports;
   int nextId = 0;
   bool stop = false;
   int64_t turns = 0;
   NUVLoopClock clock = nullptr;
 
+  ~Impl() {
+    if (epollFd >= 0) close(epollFd);
+  }
+
   int64_t NowNanoseconds() const { return clock ? clock() : MonotonicNanoseconds(); }
 
-  static bool Readable(const pollfd& p) { return (p.revents & (POLLIN | POLLHUP | POLLERR)) != 0; }
-
-  pollfd* Report(int descriptor) {
+  Report* FindReport(int descriptor) {
     if (!reporting) return nullptr;
-    for (pollfd& p : *reporting) {
-      if (p.fd == descriptor) return &p;
+    for (Report& r : *reporting) {
+      if (r.fd == descriptor) return &r;
     }
     return nullptr;
   }
 
-  // Phase 2: the handler of every descriptor reported readable in `set`.
-  // Handlers may add or remove descriptors: the entry is then looked up
-  // again, and one removed meanwhile is skipped.
-  bool RunReadyHandlers(std::vector<pollfd>& set) {
+  const Descriptor* Find(int fd) const {
+    for (const Descriptor& e : descriptors) {
+      if (e.fd == fd) return &e;
+    }
+    return nullptr;
+  }
+
+  // Drops the kernel's registration and this turn's report of `e`.
+  void Forget(const Descriptor& e) {
+    if (e.alwaysReady) {
+      --alwaysReady;
+    } else {
+      epoll_ctl(epollFd, EPOLL_CTL_DEL, e.fd, nullptr);
+    }
+    if (Report* r = FindReport(e.fd)) r->pending = false;
+  }
+
+  template <class Predicate>
+  size_t ForgetDescriptorsIf(Predicate matches) {
+    size_t before = descriptors.size();
+    for (const Descriptor& e : descriptors) {
+      if (matches(e)) Forget(e);
+    }
+    descriptors.erase(std::remove_if(descriptors.begin(), descriptors.end(), matches),
+                      descriptors.end());
+    return before - descriptors.size();
+  }
+
+  // Phase 1: waits up to `wait` milliseconds and lists in `out` the
+  // descriptors that are readable, in registration order. False when the
+  // wait failed.
+  bool Wait(int wait, std::vector<Report>& out) {
+    out.clear();
+    if (alwaysReady > 0) wait = 0;
+    epoll_event events[kMaxEventsPerTurn];
+    int ready = epoll_wait(epollFd, events, kMaxEventsPerTurn, wait);
+    if (ready < 0) return errno == EINTR;
+    for (int i = 0; i < ready; ++i) out.push_back({events[i].data.fd, 0, true});
+    for (const Descriptor& e : descriptors) {
+      if (e.alwaysReady) out.push_back({e.fd, 0, true});
+    }
+    if (out.size() > 1) {
+      for (Report& r : out) r.order = static_cast<size_t>(Find(r.fd) - descriptors.data());
+      std::sort(out.begin(), out.end(),
+                [](const Report& a, const Report& b) { return a.order < b.order; });
+    }
+    return true;
+  }
+
+  // Phase 2: the handler of every descriptor reported. Handlers may add or
+  // remove descriptors: each is looked up again, and one removed meanwhile
+  // is skipped.
+  bool RunReadyHandlers(std::vector<Report>& ready) {
     bool ran = false;
-    std::vector<pollfd>* outer = reporting;
-    reporting = &set;
-    for (size_t i = 0; i < set.size(); ++i) {
-      if (!Readable(set[i])) continue;
-      int fd = set[i].fd;
-      const Descriptor* e = nullptr;
-      if (&set == &pollSet && !pollSetStale && i < descriptors.size() && descriptors[i].fd == fd) {
-        e = &descriptors[i];
-      } else {
-        for (const Descriptor& candidate : descriptors) {
-          if (candidate.fd == fd) e = &candidate;
-        }
-        if (!e) continue;  // removed by an earlier handler
-      }
+    std::vector<Report>* outer = reporting;
+    reporting = &ready;
+    for (size_t i = 0; i < ready.size(); ++i) {
+      const Descriptor* e = Find(ready[i].fd);
+      if (!e) continue;
       Descriptor call = *e;  // the handler may change `descriptors`
       call.handler(call.command, call.fd, call.data);
       ran = true;
@@ -183,25 +240,25 @@ int NUVApplication::AddFileDescriptor(int descriptor, NUVCommand* command, void*
                                       NUVLoopHandler handler) {
   if (descriptor < 0 || !handler) return -1;
   Impl& d = *_pImpl;
-  for (const Descriptor& e : d.descriptors) {
-    if (e.fd == descriptor) return -1;
+  if (d.Find(descriptor)) return -1;
+  epoll_event event = {};
+  event.events = EPOLLIN;
+  event.data.fd = descriptor;
+  bool alwaysReady = false;
+  if (epoll_ctl(d.epollFd, EPOLL_CTL_ADD, descriptor, &event) != 0) {
+    if (errno != EPERM) return -1;
+    alwaysReady = true;
+    ++d.alwaysReady;
   }
-  d.descriptors.push_back({descriptor, command, data, handler});
-  d.pollSetStale = true;
+  d.descriptors.push_back({descriptor, command, data, handler, alwaysReady});
   return 0;
 }
 
 int NUVApplication::RemoveFileDescriptor(int descriptor, NUVCommand* command) {
-  Impl& d = *_pImpl;
-  for (auto it = d.descriptors.begin(); it != d.descriptors.end(); ++it) {
-    if (it->fd == descriptor && (!command || it->command == command)) {
-      d.descriptors.erase(it);
-      d.pollSetStale = true;
-      ConsumeReadableReport(descriptor);
-      return 0;
-    }
-  }
-  return -1;
+  size_t removed = _pImpl->ForgetDescriptorsIf([&](const Descriptor& e) {
+    return e.fd == descriptor && (!command || e.command == command);
+  });
+  return removed ? 0 : -1;
 }
 
 void NUVApplication::RemoveRegistrationsOf(NUVCommand* command) {
@@ -212,39 +269,24 @@ void NUVApplication::RemoveRegistrationsOf(NUVCommand* command) {
   for (auto it = d.delayed.begin(); it != d.delayed.end();) {
     it = it->second.command == command ? d.delayed.erase(it) : std::next(it);
   }
-  size_t before = d.descriptors.size();
-  d.descriptors.erase(std::remove_if(d.descriptors.begin(), d.descriptors.end(), owned),
-                      d.descriptors.end());
-  if (d.descriptors.size() != before) d.pollSetStale = true;
+  d.ForgetDescriptorsIf(owned);
 }
 
 int NUVApplication::RunOneTurn(int waitMilliseconds) {
   Impl& d = *_pImpl;
   bool ran = false;
 
-  // Phase 1: wait for descriptors or the earliest time-out. A turn run
-  // from inside a handler polls a set of its own and leaves the outer
-  // turn's reports alone.
-  std::vector<pollfd> inner;
-  std::vector<pollfd>* set = &d.pollSet;
-  if (d.reporting) {
-    for (const Descriptor& e : d.descriptors) inner.push_back({e.fd, POLLIN, 0});
-    set = &inner;
-  } else if (d.pollSetStale) {
-    d.pollSet.clear();
-    for (const Descriptor& e : d.descriptors) d.pollSet.push_back({e.fd, POLLIN, 0});
-    d.pollSetStale = false;
-  }
+  // Phase 1: wait for descriptors or the earliest time-out. A turn run from
+  // inside a handler lists its reports apart and leaves the outer turn's
+  // alone.
   int wait = d.WaitBound(waitMilliseconds);
-  if (!set->empty() || wait != 0) {
-    if (set->empty() && wait < 0) return 0;  // nothing could ever wake us
-    int ready = ::poll(set->data(), set->size(), wait);
+  if (!d.descriptors.empty() || wait != 0) {
+    if (d.descriptors.empty() && wait < 0) return 0;  // nothing could ever wake us
+    std::vector<Report> inner;
+    std::vector<Report>& ready = d.reporting ? inner : d.reports;
+    if (!d.Wait(wait, ready)) return 0;
     // Phase 2: handlers of readable descriptors.
-    if (ready > 0) {
-      if (d.RunReadyHandlers(*set)) ran = true;
-    } else if (ready < 0 && errno != EINTR) {
-      return 0;
-    }
+    if (!ready.empty() && d.RunReadyHandlers(ready)) ran = true;
   }
 
   // Phase 3: one due time-out.
@@ -277,12 +319,12 @@ int NUVApplication::RegisteredDescriptors() const {
 int64_t NUVApplication::TurnCount() const { return _pImpl->turns; }
 
 bool NUVApplication::WasReportedReadable(int descriptor) const {
-  const pollfd* p = _pImpl->Report(descriptor);
-  return p && Impl::Readable(*p);
+  const Report* r = _pImpl->FindReport(descriptor);
+  return r && r->pending;
 }
 
 void NUVApplication::ConsumeReadableReport(int descriptor) {
-  if (pollfd* p = _pImpl->Report(descriptor)) p->revents = 0;
+  if (Report* r = _pImpl->FindReport(descriptor)) r->pending = false;
 }
 
 void NUVApplication::SetClock(NUVLoopClock clock) { _pImpl->clock = clock; }
@@ -297,12 +339,6 @@ int NUVApplication::RemoveRegistrationsWithHandler(NUVLoopHandler handler) {
   for (auto it = d.delayed.begin(); it != d.delayed.end();) {
     it = it->second.handler == handler ? d.delayed.erase(it) : std::next(it);
   }
-  size_t descriptorsBefore = d.descriptors.size();
-  for (const Descriptor& e : d.descriptors) {
-    if (e.handler == handler) ConsumeReadableReport(e.fd);
-  }
-  d.descriptors.erase(std::remove_if(d.descriptors.begin(), d.descriptors.end(), served),
-                      d.descriptors.end());
-  if (d.descriptors.size() != descriptorsBefore) d.pollSetStale = true;
+  d.ForgetDescriptorsIf(served);
   return static_cast<int>(before - d.nextTurn.size() - d.delayed.size() - d.descriptors.size());
 }
