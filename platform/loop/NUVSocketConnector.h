@@ -10,7 +10,7 @@
 // processes. A local connector also takes connections made from this process
 // to its port without TCP: Connect pairs the two ends through pipes, and the
 // next Accept returns the other end. A wake-up channel between two ends of
-// one process thus costs a pipe write, a poll and a pipe read.
+// one process thus costs a pipe write, the loop's wait and a pipe read.
 //
 // Threading: user-interface thread only.
 #ifndef NUVSocketConnector_h

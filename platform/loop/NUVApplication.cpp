@@ -1,28 +1,24 @@
-// The event loop over Linux's epoll: descriptors stay registered with the
-// kernel between turns, so a turn costs one epoll_wait whatever the number
-// of idle descriptors watched.
+// The event loop's phases and bookkeeping; the wait of phase 1 is the
+// operating system's, behind NUVLoopWaiter.
 #include "NUVApplication.h"
 
-#include <sys/epoll.h>
-#include <time.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
+#include <chrono>
 #include <deque>
 #include <map>
 #include <vector>
 
 #include "NUVCommand.h"
+#include "NUVLoopWaiter.h"
 
 namespace {
 
 NUVApplication* g_pMainApplication = nullptr;
 
 int64_t MonotonicNanoseconds() {
-  timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<int64_t>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 struct TimeOut {
@@ -38,8 +34,8 @@ struct Descriptor {
   NUVCommand* command;
   void* data;
   NUVLoopHandler handler;
-  // epoll refuses regular files; like poll, the loop reports them readable
-  // on every turn.
+  // Not watchable by the system (a regular file): reported readable on
+  // every turn, as poll does.
   bool alwaysReady;
 };
 
@@ -51,13 +47,13 @@ struct Report {
   bool pending;
 };
 
-const int kMaxEventsPerTurn = 64;
+const int kMaxReadyPerTurn = 64;
 
 }  // namespace
 
 struct NUVApplication::Impl {
   const char* name;
-  int epollFd = epoll_create1(EPOLL_CLOEXEC);
+  NUVLoopWaiter waiter;
   // Zero-delay time-outs, in the order they were added; most of the traffic.
   std::deque<TimeOut> nextTurn;
   // Delayed time-outs by due time; ties keep their order of addition.
@@ -73,10 +69,6 @@ struct NUVApplication::Impl {
   bool stop = false;
   int64_t turns = 0;
   NUVLoopClock clock = nullptr;
-
-  ~Impl() {
-    if (epollFd >= 0) close(epollFd);
-  }
 
   int64_t NowNanoseconds() const { return clock ? clock() : MonotonicNanoseconds(); }
 
@@ -95,12 +87,12 @@ struct NUVApplication::Impl {
     return nullptr;
   }
 
-  // Drops the kernel's registration and this turn's report of `e`.
+  // Drops the system's watch and this turn's report of `e`.
   void Forget(const Descriptor& e) {
     if (e.alwaysReady) {
       --alwaysReady;
     } else {
-      epoll_ctl(epollFd, EPOLL_CTL_DEL, e.fd, nullptr);
+      waiter.Unwatch(e.fd);
     }
     if (Report* r = FindReport(e.fd)) r->pending = false;
   }
@@ -122,15 +114,18 @@ struct NUVApplication::Impl {
   bool Wait(int wait, std::vector<Report>& out) {
     out.clear();
     if (alwaysReady > 0) wait = 0;
-    epoll_event events[kMaxEventsPerTurn];
-    int ready = epoll_wait(epollFd, events, kMaxEventsPerTurn, wait);
-    if (ready < 0) return errno == EINTR;
-    for (int i = 0; i < ready; ++i) out.push_back({events[i].data.fd, 0, true});
+    int fds[kMaxReadyPerTurn];
+    int ready = waiter.Wait(wait, fds, kMaxReadyPerTurn);
+    if (ready < 0) return false;
+    for (int i = 0; i < ready; ++i) out.push_back({fds[i], 0, true});
     for (const Descriptor& e : descriptors) {
       if (e.alwaysReady) out.push_back({e.fd, 0, true});
     }
     if (out.size() > 1) {
-      for (Report& r : out) r.order = static_cast<size_t>(Find(r.fd) - descriptors.data());
+      for (Report& r : out) {
+        const Descriptor* e = Find(r.fd);
+        r.order = e ? static_cast<size_t>(e - descriptors.data()) : descriptors.size();
+      }
       std::sort(out.begin(), out.end(),
                 [](const Report& a, const Report& b) { return a.order < b.order; });
     }
@@ -241,16 +236,10 @@ int NUVApplication::AddFileDescriptor(int descriptor, NUVCommand* command, void*
   if (descriptor < 0 || !handler) return -1;
   Impl& d = *_pImpl;
   if (d.Find(descriptor)) return -1;
-  epoll_event event = {};
-  event.events = EPOLLIN;
-  event.data.fd = descriptor;
-  bool alwaysReady = false;
-  if (epoll_ctl(d.epollFd, EPOLL_CTL_ADD, descriptor, &event) != 0) {
-    if (errno != EPERM) return -1;
-    alwaysReady = true;
-    ++d.alwaysReady;
-  }
-  d.descriptors.push_back({descriptor, command, data, handler, alwaysReady});
+  int watched = d.waiter.Watch(descriptor);
+  if (watched < 0) return -1;
+  if (watched == 0) ++d.alwaysReady;
+  d.descriptors.push_back({descriptor, command, data, handler, watched == 0});
   return 0;
 }
 
