@@ -118,8 +118,8 @@ struct NUVApplication::Impl {
     int ready = waiter.Wait(wait, fds, kMaxReadyPerTurn);
     if (ready < 0) return false;
     for (int i = 0; i < ready; ++i) out.push_back({fds[i], 0, true});
-    for (const Descriptor& e : descriptors) {
-      if (e.alwaysReady) out.push_back({e.fd, 0, true});
+    for (size_t i = 0; alwaysReady > 0 && i < descriptors.size(); ++i) {
+      if (descriptors[i].alwaysReady) out.push_back({descriptors[i].fd, 0, true});
     }
     if (out.size() > 1) {
       for (Report& r : out) {
