@@ -55,7 +55,12 @@ struct NUVApplication::Impl {
   const char* name;
   NUVLoopWaiter waiter;
   // Zero-delay time-outs, in the order they were added; most of the traffic.
+  // A cancelled one stays in place with a null handler until it reaches the
+  // front, so that cancelling costs a binary search, not a shift: ids grow
+  // along the list until they wrap.
   std::deque<TimeOut> nextTurn;
+  size_t cancelled = 0;
+  bool idsWrapped = false;
   // Delayed time-outs by due time; ties keep their order of addition.
   std::multimap<int64_t, TimeOut> delayed;
   std::vector<Descriptor> descriptors;  // in registration order
@@ -151,12 +156,35 @@ struct NUVApplication::Impl {
   }
 
   int NewId() {
-    if (++nextId <= 0) nextId = 1;
+    if (++nextId <= 0) {
+      nextId = 1;
+      idsWrapped = true;
+    }
     return nextId;
   }
 
+  void DropCancelledFront() {
+    while (!nextTurn.empty() && !nextTurn.front().handler) {
+      nextTurn.pop_front();
+      --cancelled;
+    }
+  }
+
+  // Physically drops the zero time-outs `matches` selects, cancelled ones
+  // with them; returns how many live ones went.
+  template <class Predicate>
+  size_t DropNextTurnIf(Predicate matches) {
+    size_t live = nextTurn.size() - cancelled;
+    nextTurn.erase(std::remove_if(nextTurn.begin(), nextTurn.end(),
+                                  [&](const TimeOut& t) { return !t.handler || matches(t); }),
+                   nextTurn.end());
+    cancelled = 0;
+    return live - nextTurn.size();
+  }
+
   // Milliseconds phase 1 may wait, given the caller's bound.
-  int WaitBound(int callerBound) const {
+  int WaitBound(int callerBound) {
+    DropCancelledFront();
     if (!nextTurn.empty()) return 0;
     int wait = callerBound;
     if (!delayed.empty()) {
@@ -169,6 +197,7 @@ struct NUVApplication::Impl {
 
   // Phase 3: the earliest due time-out, if any, is taken off and run.
   bool RunOneDueTimeOut() {
+    DropCancelledFront();
     bool haveDelayed = !delayed.empty();
     int64_t now = haveDelayed ? NowNanoseconds() : 0;
     bool delayedDue = haveDelayed && delayed.begin()->first <= now;
@@ -216,10 +245,19 @@ int NUVApplication::AddTimeOut(int milliseconds, NUVCommand* command, void* data
 
 int NUVApplication::RemoveTimeOut(int timeOutId) {
   Impl& d = *_pImpl;
-  for (auto it = d.nextTurn.begin(); it != d.nextTurn.end(); ++it) {
-    if (it->id == timeOutId) {
-      d.nextTurn.erase(it);
-      return 1;
+  auto cancel = [&](TimeOut& t) {
+    if (t.id != timeOutId || !t.handler) return false;
+    t.handler = nullptr;
+    ++d.cancelled;
+    return true;
+  };
+  if (!d.idsWrapped) {
+    auto it = std::lower_bound(d.nextTurn.begin(), d.nextTurn.end(), timeOutId,
+                               [](const TimeOut& t, int id) { return t.id < id; });
+    if (it != d.nextTurn.end() && cancel(*it)) return 1;
+  } else {
+    for (TimeOut& t : d.nextTurn) {
+      if (cancel(t)) return 1;
     }
   }
   for (auto it = d.delayed.begin(); it != d.delayed.end(); ++it) {
@@ -254,7 +292,7 @@ void NUVApplication::RemoveRegistrationsOf(NUVCommand* command) {
   if (!command) return;
   Impl& d = *_pImpl;
   auto owned = [command](const auto& e) { return e.command == command; };
-  d.nextTurn.erase(std::remove_if(d.nextTurn.begin(), d.nextTurn.end(), owned), d.nextTurn.end());
+  d.DropNextTurnIf(owned);
   for (auto it = d.delayed.begin(); it != d.delayed.end();) {
     it = it->second.command == command ? d.delayed.erase(it) : std::next(it);
   }
@@ -289,7 +327,7 @@ int64_t NUVApplication::Run() {
   d.stop = false;
   int64_t start = d.turns;
   while (!d.stop) {
-    if (d.descriptors.empty() && d.nextTurn.empty() && d.delayed.empty()) break;
+    if (d.descriptors.empty() && PendingTimeOuts() == 0) break;
     RunOneTurn(-1);
   }
   d.stop = false;
@@ -300,7 +338,8 @@ void NUVApplication::RequestStop() { _pImpl->stop = true; }
 bool NUVApplication::StopRequested() const { return _pImpl->stop; }
 
 int NUVApplication::PendingTimeOuts() const {
-  return static_cast<int>(_pImpl->nextTurn.size() + _pImpl->delayed.size());
+  const Impl& d = *_pImpl;
+  return static_cast<int>(d.nextTurn.size() - d.cancelled + d.delayed.size());
 }
 int NUVApplication::RegisteredDescriptors() const {
   return static_cast<int>(_pImpl->descriptors.size());
@@ -322,12 +361,11 @@ int NUVApplication::RemoveRegistrationsWithHandler(NUVLoopHandler handler) {
   if (!handler) return 0;
   Impl& d = *_pImpl;
   auto served = [handler](const auto& e) { return e.handler == handler; };
-  size_t before = d.nextTurn.size() + d.delayed.size() + d.descriptors.size();
-  d.nextTurn.erase(std::remove_if(d.nextTurn.begin(), d.nextTurn.end(), served),
-                   d.nextTurn.end());
+  size_t before = d.delayed.size() + d.descriptors.size();
+  size_t dropped = d.DropNextTurnIf(served);
   for (auto it = d.delayed.begin(); it != d.delayed.end();) {
     it = it->second.handler == handler ? d.delayed.erase(it) : std::next(it);
   }
   d.ForgetDescriptorsIf(served);
-  return static_cast<int>(before - d.nextTurn.size() - d.delayed.size() - d.descriptors.size());
+  return static_cast<int>(dropped + before - d.delayed.size() - d.descriptors.size());
 }

@@ -56,11 +56,11 @@ TEST_F(EventLoop, ZeroTimeOutsRunOnePerTurnAfterTheDescriptorsOfTheirTurn) {
   app.RemoveFileDescriptor(fds[0], nullptr);
 }
 
-TEST_F(EventLoop, DelayedTimeOutIsDueByTheLoopsClockAndCanBeCancelled) {
-  int cancelled = app.AddTimeOut(1000, nullptr, nullptr, &Tick);
+TEST_F(EventLoop, TimeOutsCancelOnceAndDelayedOnesAreDueByTheLoopsClock) {
+  int cancelled[] = {app.AddTimeOut(1000, nullptr, nullptr, &Tick),
+                     app.AddTimeOut(0, nullptr, nullptr, &Tick)};
   app.AddTimeOut(5, nullptr, const_cast<char*>("soon"), &Named);
-  EXPECT_EQ(app.RemoveTimeOut(cancelled), 1);
-  EXPECT_EQ(app.RemoveTimeOut(cancelled), 0);
+  for (int id : cancelled) EXPECT_EQ(app.RemoveTimeOut(id) * 10 + app.RemoveTimeOut(id), 10);
   g_Now = 4999999;
   EXPECT_EQ(app.RunOneTurn(0), 0) << "not due yet";
   g_Now = 5000000;
