@@ -141,7 +141,7 @@ void NUVSimDrawOrContinueMessage::RemoveWindowCB(const char*, void* publisher, N
   --message->_Expected;
   // The windows still watched may all have swapped already: waiting for
   // one more swap would stall play, so the wait ends here.
-  if (message->IsPosted()) message->CompleteWhenAllSwapped();
+  if (message->IsPosted() && message->_CallbacksInstalled) message->CompleteWhenAllSwapped();
 }
 
 void NUVSimDrawOrContinueMessage::Execute(unsigned char flush) {
