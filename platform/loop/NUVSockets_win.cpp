@@ -10,13 +10,17 @@ NUVSockets::NUVSockets(int descriptor, NUVSocketConnector* connector)
     : _Descriptor(descriptor),
       _SendDescriptor(descriptor),
       _pConnector(connector),
-      _SendWithoutWaiting(false) {}
+      _SendWithoutWaiting(false),
+      _pLink(nullptr),
+      _Side(0) {}
 
 NUVSockets::NUVSockets(int receiveDescriptor, int sendDescriptor)
     : _Descriptor(receiveDescriptor),
       _SendDescriptor(sendDescriptor),
       _pConnector(nullptr),
-      _SendWithoutWaiting(false) {}
+      _SendWithoutWaiting(false),
+      _pLink(nullptr),
+      _Side(0) {}
 
 NUVSockets::~NUVSockets() { Close(); }
 
