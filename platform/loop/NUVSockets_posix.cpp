@@ -69,22 +69,6 @@ struct NUVSockets::LocalLink {
   int endsLeft;
 };
 
-NUVSockets::NUVSockets(int descriptor, NUVSocketConnector* connector)
-    : _Descriptor(descriptor),
-      _SendDescriptor(descriptor),
-      _pConnector(connector),
-      _SendWithoutWaiting(false),
-      _pLink(nullptr),
-      _Side(0) {}
-
-NUVSockets::NUVSockets(int receiveDescriptor, int sendDescriptor)
-    : _Descriptor(receiveDescriptor),
-      _SendDescriptor(sendDescriptor),
-      _pConnector(nullptr),
-      _SendWithoutWaiting(false),
-      _pLink(nullptr),
-      _Side(0) {}
-
 bool NUVSockets::MakeLocalPair(NUVSockets*& first, NUVSockets*& second) {
   first = second = nullptr;
   auto* link = new (std::nothrow) LocalLink{{}, {-1, -1}, {false, false}, 2};
@@ -106,8 +90,6 @@ bool NUVSockets::MakeLocalPair(NUVSockets*& first, NUVSockets*& second) {
   second->_Side = 1;
   return true;
 }
-
-NUVSockets::~NUVSockets() { Close(); }
 
 int NUVSockets::Connect(int port, const char* host) {
   if (_Descriptor >= 0 || port <= 0 || port > 65535) return -1;
@@ -264,11 +246,6 @@ int NUVSockets::Close() {
   _Descriptor = -1;
   return rc == 0 ? 0 : -1;
 }
-
-NUVSocketConnector::NUVSocketConnector(int port, int backlog, int kind)
-    : _Port(port), _Backlog(backlog > 0 ? backlog : 1), _Kind(kind), _Descriptor(-1) {}
-
-NUVSocketConnector::~NUVSocketConnector() { Close(); }
 
 NUVSocketConnector* NUVSocketConnector::FindLocal(int port) {
   for (NUVSocketConnector* c : LocalConnectors()) {

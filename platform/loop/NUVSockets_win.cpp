@@ -6,24 +6,6 @@
 #include "NUVSocketConnector.h"
 #include "NUVSockets.h"
 
-NUVSockets::NUVSockets(int descriptor, NUVSocketConnector* connector)
-    : _Descriptor(descriptor),
-      _SendDescriptor(descriptor),
-      _pConnector(connector),
-      _SendWithoutWaiting(false),
-      _pLink(nullptr),
-      _Side(0) {}
-
-NUVSockets::NUVSockets(int receiveDescriptor, int sendDescriptor)
-    : _Descriptor(receiveDescriptor),
-      _SendDescriptor(sendDescriptor),
-      _pConnector(nullptr),
-      _SendWithoutWaiting(false),
-      _pLink(nullptr),
-      _Side(0) {}
-
-NUVSockets::~NUVSockets() { Close(); }
-
 bool NUVSockets::MakeLocalPair(NUVSockets*& first, NUVSockets*& second) {
   first = second = nullptr;
   return false;
@@ -44,11 +26,6 @@ int NUVSockets::Close() {
   _SendWithoutWaiting = false;
   return 0;
 }
-
-NUVSocketConnector::NUVSocketConnector(int port, int backlog, int kind)
-    : _Port(port), _Backlog(backlog > 0 ? backlog : 1), _Kind(kind), _Descriptor(-1) {}
-
-NUVSocketConnector::~NUVSocketConnector() { Close(); }
 
 NUVSocketConnector* NUVSocketConnector::FindLocal(int) { return nullptr; }
 
