@@ -18,11 +18,12 @@
 // Posting never blocks and costs constant time, however many messages wait:
 // - The list pops its front in constant time.
 // - The socket pair's writing end never waits. The channel holds a bounded
-//   number of bytes (65,536 for the in-process pair); a wake-up that finds
+//   number of bytes (65,536 for the in-process link); a wake-up that finds
 //   it full is owed instead: _UnsentWakeUps counts them, and while any is
 //   owed no post tries to write. Each unit drained by ExecuteMessage (one
 //   byte read) tries to write one owed byte back; a write the channel still
-//   refuses (a pipe frees its room a page at a time) leaves it owed. So
+//   refuses (a TCP channel may free its room in larger steps) leaves it
+//   owed. So
 //   bytes in the channel plus wake-ups owed always equal the wake-ups not
 //   yet served; the channel stays nearly full while any is owed, the loop
 //   keeps waking, and each posted message still gets a turn of its own, in
