@@ -23,11 +23,10 @@
 //   owed no post tries to write. Each unit drained by ExecuteMessage (one
 //   byte read) tries to write one owed byte back; a write the channel still
 //   refuses (a TCP channel may free its room in larger steps) leaves it
-//   owed. So
-//   bytes in the channel plus wake-ups owed always equal the wake-ups not
-//   yet served; the channel stays nearly full while any is owed, the loop
-//   keeps waking, and each posted message still gets a turn of its own, in
-//   posting order.
+//   owed. So bytes in the channel plus wake-ups owed always equal the
+//   wake-ups not yet served; the channel stays nearly full while any is
+//   owed, the loop keeps waking, and each posted message still gets a turn
+//   of its own, in posting order.
 // - A zero time-out is a constant-time append to the loop's turn list.
 //
 // Unloading the library (VelloranMessagingUnload) deletes the queue and
