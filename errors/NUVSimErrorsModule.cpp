@@ -6,6 +6,7 @@
 #include "NUVSimRaiseError.h"
 #include "PLMGetSimErrorManager.h"
 #include "VelloranModule.h"
+#include "VelloranSubsystems.h"
 
 void VelloranErrorsLoad() {
   NUVESimErrorManager::Register();

@@ -100,11 +100,14 @@ void NUVSimDrawOrContinueMessage::RemoveDisplayCallbacks() {
 
 void NUVSimDrawOrContinueMessage::CountSwap() {
   ++_Received;
-  if (_Received == _Expected) {
-    RemoveDisplayCallbacks();
-    _Drawable = 0;
-    Execute(0);
-  }
+  CompleteWhenAllSwapped();
+}
+
+void NUVSimDrawOrContinueMessage::CompleteWhenAllSwapped() {
+  if (_Received < _Expected) return;
+  RemoveDisplayCallbacks();
+  _Drawable = 0;
+  Execute(0);
 }
 
 void NUVSimDrawOrContinueMessage::PostDisplayCB(const char*, void*, NUVNotification*,
@@ -136,6 +139,9 @@ void NUVSimDrawOrContinueMessage::RemoveWindowCB(const char*, void* publisher, N
     ::RemoveCallbacksOn(message, support, NUVGraphicWindow::GRAPHICWINDOW_SWAP(), message);
   }
   --message->_Expected;
+  // The windows still watched may all have swapped already: waiting for
+  // one more swap would stall play, so the wait ends here.
+  if (message->IsPosted() && message->_CallbacksInstalled) message->CompleteWhenAllSwapped();
 }
 
 void NUVSimDrawOrContinueMessage::Execute(unsigned char flush) {

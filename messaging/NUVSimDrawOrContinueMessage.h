@@ -15,6 +15,9 @@
 // and the viewer asked to pick again, unless "PLMSIM_DONT_MAP_CURSOR" was
 // defined when the library loaded or a mouse button is held.
 //
+// A watched window deleted during the wait is no longer awaited; when the
+// other windows have all swapped by then, the wait ends at the deletion.
+//
 // The message holds a reference on its next message; layout and editor are
 // plain pointers. The owner calls RemoveDisplayCallbacks before releasing it.
 //
@@ -72,6 +75,9 @@ class VELLORAN_EXPORT NUVSimDrawOrContinueMessage : public NUVSimMessage {
 
   // One swap counted; the last one continues.
   void CountSwap();
+  // Ends the wait once the swaps received cover those expected: a watched
+  // window deleted after the others swapped ends it too.
+  void CompleteWhenAllSwapped();
 
   NUVFrmLayout* _pLayout;
   NUVFrmEditor* _pEditor;

@@ -3,7 +3,7 @@
 #include <new>
 
 #include "NUVApplication.h"
-#include "NUVCommand.h"
+#include "NUVCommandSelector.h"
 #include "NUVGetEnvValue.h"
 #include "NUVSimMessage.h"
 #include "NUVSimVizServices.h"
@@ -40,7 +40,8 @@ NUVSimMessageQueue::NUVSimMessageQueue()
       _pCommand(nullptr),
       _Connector(0, 10, 2),
       _ReadingSocket(-1, nullptr),
-      _pWritingSocket(nullptr) {
+      _pWritingSocket(nullptr),
+      _UnsentWakeUps(0) {
   _Messages.RemoveAll();
   // Replays that synchronise the display run messages from viewer updates.
   if (NUVSimVizServices::IsKTRReplaySynced()) return;
@@ -52,6 +53,8 @@ NUVSimMessageQueue::NUVSimMessageQueue()
     _Connector.Declare(nullptr);
     _ReadingSocket.Connect(_Connector.GetPort(), nullptr);
     _pWritingSocket = _Connector.Accept();
+    // A full channel must not block the poster: see _UnsentWakeUps.
+    if (_pWritingSocket) _pWritingSocket->SetSendWithoutWaiting(true);
     _Descriptor = _ReadingSocket.GetHandler();
     app->AddFileDescriptor(_Descriptor, _pCommand, this, &WakeUpHandler);
   }
@@ -86,10 +89,8 @@ void NUVSimMessageQueue::AddMessage(NUVSimMessage* message) {
   message->AddRef();
   if (!_pCommand) return;
   if (g_SocketWakeUp) {
-    if (_pWritingSocket) {
-      static const char wakeUp = 'X';
-      _pWritingSocket->BasicSend(&wakeUp, 1);
-    }
+    // Once one wake-up is owed the channel is full: do not try again.
+    if (_pWritingSocket && (_UnsentWakeUps > 0 || !SendOneWakeUp())) ++_UnsentWakeUps;
   } else if (NUVApplication* app = NUVApplication::MainApplication()) {
     app->AddTimeOut(0, _pCommand, this, &WakeUpHandler);
   }
@@ -99,11 +100,21 @@ void NUVSimMessageQueue::WakeUpHandler(NUVCommand*, int, void*) {
   if (NUVSimMessageQueue* queue = GetInstance()) queue->ExecuteMessage(0);
 }
 
+bool NUVSimMessageQueue::SendOneWakeUp() {
+  static const char wakeUp = 'X';
+  return _pWritingSocket->BasicSend(&wakeUp, 1) == 1;
+}
+
 void NUVSimMessageQueue::DrainOneWakeUp() {
   if (!g_SocketWakeUp) return;
   if (_ReadingSocket.Wait(0) == 0) {
     char scratch;
-    _ReadingSocket.BasicReceive(&scratch, 1, 0);
+    if (_ReadingSocket.BasicReceive(&scratch, 1, 0) == 1 && _UnsentWakeUps > 0 &&
+        SendOneWakeUp()) {
+      --_UnsentWakeUps;  // the byte just read made room for one owed
+    }
+  } else if (_UnsentWakeUps > 0) {
+    --_UnsentWakeUps;  // a channel that lost its bytes: an owed one is the unit
   }
 }
 
@@ -129,5 +140,12 @@ void NUVSimMessageQueue::EmptyQueue() {
     if (_Messages.Size() == 0) return;
     ExecuteOldest(1);
     if (_pSingleInstance != this) return;  // a message deleted the queue
+  }
+}
+
+void NUVSimMessageQueue::DeleteForUnload() {
+  DeleteMessageQueueInstance();
+  if (NUVApplication* app = NUVApplication::MainApplication()) {
+    app->RemoveRegistrationsWithHandler(&WakeUpHandler);
   }
 }

@@ -3,7 +3,7 @@
 #include "NUVSimMessage.h"
 #include "NUVSimMessageQueue.h"
 #include "VelloranModule.h"
-#include "VelloranModuleParts.h"
+#include "VelloranSubsystems.h"
 
 void VelloranMessagingLoad() {
   NUVDictionary::RegisterMetaClass(VELLORAN_LIBRARY_NAME, "NUVSimMessage", &NUVSimMessage::MetaObject);
@@ -13,4 +13,4 @@ void VelloranMessagingLoad() {
   NUVSimDrawOrContinueMessage::ReadMapCursorSetting();
 }
 
-void VelloranMessagingUnload() { NUVSimMessageQueue::DeleteMessageQueueInstance(); }
+void VelloranMessagingUnload() { NUVSimMessageQueue::DeleteForUnload(); }

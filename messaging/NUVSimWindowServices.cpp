@@ -15,7 +15,7 @@
 #include "NUVViewer.h"
 #include "NUVVisualizationScheduler.h"
 #include "VelloranModule.h"
-#include "VelloranModuleParts.h"
+#include "VelloranSubsystems.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 // Export macro of libVelloran. Symbols are hidden by default; only the
 // library's public classes carry VELLORAN_EXPORT.
+// Threading: macros only; the exported classes say where they run (the
+// application's user-interface thread).
 #ifndef VelloranExport_h
 #define VelloranExport_h
 

@@ -1,7 +1,7 @@
 #include "VelloranModule.h"
 
 #include "NUVDictionary.h"
-#include "VelloranModuleParts.h"
+#include "VelloranSubsystems.h"
 
 void VelloranModuleLoad() {
   // Environment flags first: construction of module state may consult them.

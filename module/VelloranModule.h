@@ -6,6 +6,9 @@
 // creates the module-wide state, in that order. Its destructor, run when the
 // library is unloaded, calls VelloranModuleUnload, which undoes everything in
 // reverse order.
+//
+// Threading: both run on the thread that loads or unloads the library (the
+// application's user-interface thread), from the dynamic loader.
 #ifndef VelloranModule_h
 #define VelloranModule_h
 

@@ -10,7 +10,7 @@
 #include "NUVSimComputeMessage.h"
 #include "NUVTie.h"
 #include "VelloranModule.h"
-#include "VelloranModuleParts.h"
+#include "VelloranSubsystems.h"
 
 namespace {
 

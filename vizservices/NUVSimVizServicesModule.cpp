@@ -1,7 +1,7 @@
 #include "NUVDictionary.h"
 #include "NUVSimVizServices.h"
 #include "VelloranModule.h"
-#include "VelloranModuleParts.h"
+#include "VelloranSubsystems.h"
 
 void VelloranVizServicesLoad() {
   NUVDictionary::RegisterMetaClass(VELLORAN_LIBRARY_NAME, "NUVSimVizServices",

@@ -4,8 +4,12 @@
 //   NUVRawCollPV list;
 //   list.Append(p);            // position 1
 //   void* first = list[1];
+//   list.RemovePosition(1);    // constant time: a queue's pop
 //
 // Positions outside 1..Size() read as null and are ignored by removals.
+// Removing position 1 only moves a start index; the removed front slots are
+// given back once they are the larger part of the storage, so a list used as
+// a first-in first-out queue costs constant amortised time per element.
 // Threading: user-interface thread only.
 #ifndef NUVRawCollPV_h
 #define NUVRawCollPV_h
@@ -20,7 +24,7 @@ class VPL_EXPORT NUVRawCollPV {
   NUVRawCollPV() = default;
   explicit NUVRawCollPV(int reserve) { if (reserve > 0) _Items.reserve(reserve); }
 
-  int Size() const { return static_cast<int>(_Items.size()); }
+  int Size() const { return static_cast<int>(_Items.size() - _Head); }
   void Append(void* item) { _Items.push_back(item); }
   // Inserts so that `item` ends at `position` (1..Size()+1); others are ignored.
   void InsertAt(int position, void* item);
@@ -30,39 +34,26 @@ class VPL_EXPORT NUVRawCollPV {
   // Removes `count` positions from `position` on (those that exist).
   void RemovePosition(int position, unsigned int count);
   // Grows with nulls or shrinks to `size` positions.
-  void Size(int size) { _Items.resize(size > 0 ? static_cast<std::size_t>(size) : 0); }
+  void Size(int size);
   // Removes the first occurrence; returns its former position, 0 when absent.
   int RemoveValue(void* item);
-  void RemoveAll() { _Items.clear(); }
+  void RemoveAll() {
+    _Items.clear();
+    _Head = 0;
+  }
   void* operator[](int position) const {
-    return position >= 1 && position <= Size() ? _Items[position - 1] : nullptr;
+    return position >= 1 && position <= Size() ? _Items[_Head + position - 1] : nullptr;
   }
   void Set(int position, void* item) {
-    if (position >= 1 && position <= Size()) _Items[position - 1] = item;
+    if (position >= 1 && position <= Size()) _Items[_Head + position - 1] = item;
   }
 
  private:
+  // Gives the removed front slots back once they outnumber the live ones.
+  void Compact();
+
   std::vector<void*> _Items;
-};
-
-// Typed view over NUVRawCollPV: NUVListPtr<NUVFrmWindow> is NUVListPtrNUVFrmWindow.
-template <class T>
-class NUVListPtr {
- public:
-  int Size() const { return _Raw.Size(); }
-  void Append(T* item) { _Raw.Append(item); }
-  void InsertAt(int position, T* item) { _Raw.InsertAt(position, item); }
-  int Locate(T* item, int from = 1) const { return _Raw.Locate(item, from); }
-  void RemovePosition(int position) { _Raw.RemovePosition(position); }
-  int RemoveValue(T* item) { return _Raw.RemoveValue(item); }
-  void RemoveAll() { _Raw.RemoveAll(); }
-  T* operator[](int position) const { return static_cast<T*>(_Raw[position]); }
-  void Set(int position, T* item) { _Raw.Set(position, item); }
-  NUVRawCollPV& Raw() { return _Raw; }
-  const NUVRawCollPV& Raw() const { return _Raw; }
-
- private:
-  NUVRawCollPV _Raw;
+  std::size_t _Head = 0;  // slots before it were removed from the front
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "NUVApplication.h"
 #include "NUVCommand.h"
+#include "NUVCommandSelector.h"
 #include "NUVDisplayRefresh.h"
 #include "NUVOsCalls.h"
 

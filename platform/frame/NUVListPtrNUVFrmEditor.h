@@ -8,7 +8,7 @@
 #ifndef NUVListPtrNUVFrmEditor_h
 #define NUVListPtrNUVFrmEditor_h
 
-#include "NUVRawCollPV.h"
+#include "NUVListPtr.h"
 
 class NUVFrmEditor;
 typedef NUVListPtr<NUVFrmEditor> NUVListPtrNUVFrmEditor;

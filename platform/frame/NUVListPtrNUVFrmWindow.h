@@ -8,7 +8,7 @@
 #ifndef NUVListPtrNUVFrmWindow_h
 #define NUVListPtrNUVFrmWindow_h
 
-#include "NUVRawCollPV.h"
+#include "NUVListPtr.h"
 
 class NUVFrmWindow;
 typedef NUVListPtr<NUVFrmWindow> NUVListPtrNUVFrmWindow;

@@ -8,7 +8,7 @@
 #ifndef NUVListPtrNUVViewer_h
 #define NUVListPtrNUVViewer_h
 
-#include "NUVRawCollPV.h"
+#include "NUVListPtr.h"
 
 class NUVViewer;
 typedef NUVListPtr<NUVViewer> NUVListPtrNUVViewer;

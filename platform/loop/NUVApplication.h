@@ -2,15 +2,18 @@
 //
 // MainApplication() is null until a host creates the application. The loop
 // runs in turns with fixed phases:
-//   1. wait in poll() for the registered descriptors, no longer than until
+//   1. wait for the registered descriptors (one system call, epoll on
+//      Linux, whatever the number of idle descriptors), no longer than until
 //      the earliest time-out is due (not at all when one is due already, for
 //      ever when nothing is registered and no time-out is pending);
-//   2. call the handler of every descriptor reported readable;
+//   2. call the handler of every descriptor reported readable, in the order
+//      they were registered;
 //   3. run at most one due time-out, the earliest (zero delays in the order
 //      they were added).
 // So each zero time-out gets a turn of its own, with the descriptors polled
 // in between: a time-out that adds another from its handler cannot starve
-// input. An idle loop sleeps in poll() and uses no CPU.
+// input. An idle loop sleeps in the wait and uses no CPU. Delayed time-outs
+// are due by the loop's clock, which a test may steer (SetClock).
 //
 //   NUVApplication app("velloran-play");        // becomes MainApplication()
 //   app.AddTimeOut(0, nullptr, data, &OnNextTurn);
@@ -31,6 +34,8 @@ class NUVCommand;
 // Called for a time-out with its identifier, or for a readable descriptor
 // with the descriptor; `data` is the client data given at registration.
 typedef void (*NUVLoopHandler)(NUVCommand* command, int idOrDescriptor, void* data);
+// A clock in nanoseconds that only moves forward.
+typedef int64_t (*NUVLoopClock)();
 
 class VPL_EXPORT NUVApplication {
  public:
@@ -54,6 +59,14 @@ class VPL_EXPORT NUVApplication {
   int RemoveFileDescriptor(int descriptor, NUVCommand* command);
   // Drops every time-out and descriptor registered for `command`.
   void RemoveRegistrationsOf(NUVCommand* command);
+  // Drops every time-out and descriptor served by `handler`, whatever its
+  // command: a module about to be unloaded leaves none of its code behind.
+  // Returns the number of registrations dropped.
+  int RemoveRegistrationsWithHandler(NUVLoopHandler handler);
+
+  // The clock that delayed time-outs are due by (null, the default: the
+  // system's monotonic clock). A test steers time with a clock of its own.
+  void SetClock(NUVLoopClock clock);
 
   // Runs turns until RequestStop(). Returns the number of turns run.
   int64_t Run();

@@ -1,4 +1,4 @@
-#include "NUVCommand.h"
+#include "NUVCommandSelector.h"
 
 #include "NUVApplication.h"
 

@@ -35,15 +35,4 @@ class VPL_EXPORT NUVCommand : public NUVBaseUnknown {
   unsigned char _DestructionRequested;
 };
 
-// The root of the command tree, parent of free-standing commands.
-class VPL_EXPORT NUVCommandSelector : public NUVCommand {
-  NUV_DECLARE_CLASS
- public:
-  // Created on first call, lives for the process.
-  static NUVCommandSelector* GetCommandSelectorInstance();
-
- private:
-  NUVCommandSelector();
-};
-
 #endif

@@ -8,9 +8,10 @@
 // backlog of pending connections, and the kind: 1, a network connector; 2, a
 // local connector. Both listen on TCP and accept connections from other
 // processes. A local connector also takes connections made from this process
-// to its port without TCP: Connect pairs the two ends through pipes, and the
-// next Accept returns the other end. A wake-up channel between two ends of
-// one process thus costs a pipe write, a poll and a pipe read.
+// to its port without TCP: Connect joins the two ends by an in-process link
+// (see NUVSockets), and the next Accept returns the other end. A wake-up
+// channel between two ends of one process thus costs a counter increment,
+// the loop's wait and a counter decrement.
 //
 // Threading: user-interface thread only.
 #ifndef NUVSocketConnector_h

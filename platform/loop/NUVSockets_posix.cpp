@@ -4,17 +4,18 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <vector>
-
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <deque>
 #include <new>
+#include <vector>
 
 #include "NUVApplication.h"
 #include "NUVSocketConnector.h"
@@ -52,51 +53,43 @@ std::vector<NUVSocketConnector*>& LocalConnectors() {
   return *connectors;
 }
 
-// A write to a pipe whose reader has gone must fail, not kill the process.
-void IgnoreBrokenPipes() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  struct sigaction current;
-  if (sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
-    signal(SIGPIPE, SIG_IGN);
-  }
-}
+// Bytes an in-process connection holds per direction, as a pipe would.
+const size_t kLocalCapacity = 65536;
 
 }  // namespace
 
-NUVSockets::NUVSockets(int descriptor, NUVSocketConnector* connector)
-    : _Descriptor(descriptor), _SendDescriptor(descriptor), _pConnector(connector) {}
-
-NUVSockets::NUVSockets(int receiveDescriptor, int sendDescriptor)
-    : _Descriptor(receiveDescriptor), _SendDescriptor(sendDescriptor), _pConnector(nullptr) {}
+// An in-process connection. Per direction, the bytes in flight wait in the
+// process and an eventfd in semaphore mode counts them: the loop watches the
+// count, and reading a byte is one decrement, the cheapest wake-up channel
+// there is. Each end owns the counter it reads from.
+struct NUVSockets::LocalLink {
+  std::deque<char> inFlight[2];  // towards end 0, towards end 1
+  int counter[2];                // read by end 0, by end 1
+  bool closed[2];
+  int endsLeft;
+};
 
 bool NUVSockets::MakeLocalPair(NUVSockets*& first, NUVSockets*& second) {
   first = second = nullptr;
-  int ab[2], ba[2];
-  if (pipe2(ab, O_CLOEXEC) != 0) return false;
-  if (pipe2(ba, O_CLOEXEC) != 0) {
-    ::close(ab[0]);
-    ::close(ab[1]);
-    return false;
-  }
-  IgnoreBrokenPipes();
-  first = new (std::nothrow) NUVSockets(ba[0], ab[1]);
-  second = new (std::nothrow) NUVSockets(ab[0], ba[1]);
-  if (!first || !second) {
-    if (first) first->Close();
-    if (second) second->Close();
-    if (!first) { ::close(ba[0]); ::close(ab[1]); }
-    if (!second) { ::close(ab[0]); ::close(ba[1]); }
-    delete first;
+  auto* link = new (std::nothrow) LocalLink{{}, {-1, -1}, {false, false}, 2};
+  if (!link) return false;
+  for (int& counter : link->counter) counter = eventfd(0, EFD_CLOEXEC | EFD_SEMAPHORE | EFD_NONBLOCK);
+  first = new (std::nothrow) NUVSockets(link->counter[0], link->counter[1]);
+  second = new (std::nothrow) NUVSockets(link->counter[1], link->counter[0]);
+  if (link->counter[0] < 0 || link->counter[1] < 0 || !first || !second) {
+    for (int counter : link->counter) {
+      if (counter >= 0) ::close(counter);
+    }
+    delete first;  // not linked yet: closes nothing
     delete second;
+    delete link;
     first = second = nullptr;
     return false;
   }
+  first->_pLink = second->_pLink = link;
+  second->_Side = 1;
   return true;
 }
-
-NUVSockets::~NUVSockets() { Close(); }
 
 int NUVSockets::Connect(int port, const char* host) {
   if (_Descriptor >= 0 || port <= 0 || port > 65535) return -1;
@@ -106,10 +99,13 @@ int NUVSockets::Connect(int port, const char* host) {
     NUVSockets* mine = nullptr;
     NUVSockets* theirs = nullptr;
     if (!MakeLocalPair(mine, theirs)) return -1;
-    // Take over the descriptors of `mine`; the connector keeps `theirs`.
+    // Take over `mine`'s end of the link; the connector keeps `theirs`.
     _Descriptor = mine->_Descriptor;
     _SendDescriptor = mine->_SendDescriptor;
+    _pLink = mine->_pLink;
+    _Side = mine->_Side;
     mine->_Descriptor = mine->_SendDescriptor = -1;
+    mine->_pLink = nullptr;
     delete mine;
     local->QueueLocalEnd(theirs);
     return 0;
@@ -133,17 +129,64 @@ int NUVSockets::Connect(int port, const char* host) {
 
 int NUVSockets::BasicSend(const void* buffer, int length) {
   if (_SendDescriptor < 0 || !buffer || length < 0) return -1;
+  if (_pLink) {
+    int to = 1 - _Side;
+    if (_pLink->closed[to]) return -1;  // as a pipe whose reader has gone
+    std::deque<char>& queue = _pLink->inFlight[to];
+    size_t room = kLocalCapacity - queue.size();
+    uint64_t count = static_cast<size_t>(length) < room ? static_cast<size_t>(length) : room;
+    if (count == 0) return 0;
+    if (::write(_pLink->counter[to], &count, sizeof count) != sizeof count) return -1;
+    const char* bytes = static_cast<const char*>(buffer);
+    if (count == 1) {
+      queue.push_back(*bytes);  // the wake-up byte: the common case
+    } else {
+      queue.insert(queue.end(), bytes, bytes + count);
+    }
+    return static_cast<int>(count);
+  }
   ssize_t sent;
+  // A TCP socket is told per call; a pipe's own end carries O_NONBLOCK.
+  int flags = MSG_NOSIGNAL | (_SendWithoutWaiting ? MSG_DONTWAIT : 0);
   do {
     sent = _SendDescriptor == _Descriptor
-               ? ::send(_SendDescriptor, buffer, static_cast<size_t>(length), MSG_NOSIGNAL)
+               ? ::send(_SendDescriptor, buffer, static_cast<size_t>(length), flags)
                : ::write(_SendDescriptor, buffer, static_cast<size_t>(length));
   } while (sent < 0 && errno == EINTR);
+  if (sent < 0 && _SendWithoutWaiting && (errno == EAGAIN || errno == EWOULDBLOCK)) return 0;
   return static_cast<int>(sent);
+}
+
+int NUVSockets::SetSendWithoutWaiting(bool on) {
+  if (_SendDescriptor < 0) return -1;
+  if (_SendDescriptor != _Descriptor && !_pLink) {
+    int flags = ::fcntl(_SendDescriptor, F_GETFL);
+    if (flags < 0) return -1;
+    flags = on ? (flags | O_NONBLOCK) : (flags & ~O_NONBLOCK);
+    if (::fcntl(_SendDescriptor, F_SETFL, flags) < 0) return -1;
+  }
+  _SendWithoutWaiting = on;
+  return 0;
 }
 
 int NUVSockets::BasicReceive(void* buffer, int length, int flags) {
   if (_Descriptor < 0 || !buffer || length < 0) return -1;
+  if (_pLink) {
+    std::deque<char>& queue = _pLink->inFlight[_Side];
+    if (queue.empty()) return _pLink->closed[1 - _Side] ? 0 : -1;
+    int received = 0;
+    uint64_t unit;
+    char* bytes = static_cast<char*>(buffer);
+    while (received < length && !queue.empty() &&
+           ::read(_Descriptor, &unit, sizeof unit) == sizeof unit) {
+      bytes[received++] = queue.front();
+      queue.pop_front();
+    }
+    if (NUVApplication* app = NUVApplication::MainApplication()) {
+      app->ConsumeReadableReport(_Descriptor);
+    }
+    return received;
+  }
   ssize_t received;
   do {
     received = _SendDescriptor == _Descriptor
@@ -175,9 +218,26 @@ int NUVSockets::Wait(int milliseconds) {
 }
 
 int NUVSockets::Close() {
+  if (_pLink) {
+    LocalLink* link = _pLink;
+    link->closed[_Side] = true;
+    // One unit with no byte behind it: the peer's end reads as closed.
+    uint64_t one = 1;
+    if (!link->closed[1 - _Side]) ::write(link->counter[1 - _Side], &one, sizeof one);
+    if (NUVApplication* app = NUVApplication::MainApplication()) {
+      app->ConsumeReadableReport(_Descriptor);
+    }
+    ::close(link->counter[_Side]);
+    if (--link->endsLeft == 0) delete link;
+    _pLink = nullptr;
+    _Descriptor = _SendDescriptor = -1;
+    _SendWithoutWaiting = false;
+    return 0;
+  }
   int rc = 0;
   if (_SendDescriptor >= 0 && _SendDescriptor != _Descriptor) rc |= ::close(_SendDescriptor);
   _SendDescriptor = -1;
+  _SendWithoutWaiting = false;
   if (_Descriptor < 0) return rc == 0 ? 0 : -1;
   if (NUVApplication* app = NUVApplication::MainApplication()) {
     app->ConsumeReadableReport(_Descriptor);
@@ -186,11 +246,6 @@ int NUVSockets::Close() {
   _Descriptor = -1;
   return rc == 0 ? 0 : -1;
 }
-
-NUVSocketConnector::NUVSocketConnector(int port, int backlog, int kind)
-    : _Port(port), _Backlog(backlog > 0 ? backlog : 1), _Kind(kind), _Descriptor(-1) {}
-
-NUVSocketConnector::~NUVSocketConnector() { Close(); }
 
 NUVSocketConnector* NUVSocketConnector::FindLocal(int port) {
   for (NUVSocketConnector* c : LocalConnectors()) {

@@ -1,223 +1,132 @@
-// The message queue through a real event loop. The same tests run twice
-// under ctest: once with the socket wake-up and once with
-// PLMSIM_MESSAGEQUEUE_TIMER defined (the zero time-out wake-up).
+// The message queue through a real event loop. ctest runs these tests twice:
+// with the socket wake-up and with PLMSIM_MESSAGEQUEUE_TIMER defined.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include "CountingMessage.h"
 #include "LoopFixture.h"
-#include "NUVSimMessageQueue.h"
 
 namespace {
 
 std::vector<std::string> Names() {
   std::vector<std::string> names;
-  for (const auto& run : CountingMessage::Log()) names.push_back(run.name);
+  for (const auto& run : CountingMessage::Log()) names.push_back(run.name + (run.flush ? "!" : ""));
   return names;
+}
+NUVSimMessageQueue* Queue() { return NUVSimMessageQueue::GetInstance(); }
+void PostOwnedByTheQueue(const char* name) {
+  auto* m = new CountingMessage(name);
+  m->Post();
+  m->Release();
 }
 
 class MessageQueue : public LoopFixture {
  protected:
-  void SetUp() override {
-    LoopFixture::SetUp();
-    CountingMessage::Log().clear();
-    CountingMessage::Live() = 0;
+  // Serves what is owed, then expects no message, byte, owed wake-up or time-out.
+  void ExpectIdleAfter(int maxTurns) {
+    RunUntil([&] { return app->RunOneTurn(0) == 0; }, maxTurns);
+    EXPECT_EQ(Queue()->Size() + Queue()->UnsentWakeUps() + app->PendingTimeOuts(), 0);
+    EXPECT_EQ(app->RunOneTurn(0), 0);
   }
-  void TearDown() override {
-    LoopFixture::TearDown();
-    EXPECT_EQ(CountingMessage::Live(), 0) << "every message should have been destroyed";
+  std::vector<CountingMessage*> Post(std::initializer_list<const char*> names) {
+    std::vector<CountingMessage*> posted;
+    for (const char* name : names) posted.push_back(new CountingMessage(name));
+    for (CountingMessage* m : posted) m->Post();
+    return posted;
   }
+  void Release(const std::vector<CountingMessage*>& messages) {
+    for (CountingMessage* m : messages) {
+      EXPECT_EQ(m->GetRefCount(), 1u) << "reference count back where it was before Post";
+      EXPECT_FALSE(m->IsPosted());
+      m->Release();
+    }
+  }
+};
+
+// 1,000 messages posted in turn, a thousand times each: execution i must be
+// message i % 1000, on a turn of its own.
+int g_Executed, g_Faults;
+int64_t g_LastTurn;
+NUVApplication* g_App;
+class FloodMessage : public NUVSimMessage {
+ public:
+  explicit FloodMessage(int index) : _Index(index) {}
+  void Execute(unsigned char flush) override {
+    if (g_Executed++ % 1000 != _Index || flush || g_App->TurnCount() == g_LastTurn) ++g_Faults;
+    g_LastTurn = g_App->TurnCount();
+    NUVSimMessage::Execute(flush);
+  }
+  int _Index;
 };
 
 }  // namespace
 
-TEST_F(MessageQueue, WakeUpMeansFollowTheEnvironment) {
-  NUVSimMessageQueue* queue = NUVSimMessageQueue::GetInstance();
-  ASSERT_NE(queue, nullptr);
+TEST_F(MessageQueue, MillionPostsBeforeTheLoopTurnsRunOncePerTurnInOrder) {
+  constexpr int kPosts = 1000000;
+  g_Executed = g_Faults = 0;
+  g_LastTurn = -1;
+  g_App = app.get();
+  std::vector<FloodMessage*> messages;
+  for (int i = 0; i < 1000; ++i) messages.push_back(new FloodMessage(i));
+  for (int i = 0; i < kPosts; ++i) messages[i % 1000]->Post();  // must not block
+  EXPECT_EQ(Queue()->Size(), kPosts);
+  EXPECT_EQ(g_Executed, 0) << "posting must not execute";
+  EXPECT_EQ(messages[0]->GetRefCount(), 1001u) << "one reference of the queue per post";
   bool timerMode = NUVGetEnvValueDefinedForTest("PLMSIM_MESSAGEQUEUE_TIMER");
   EXPECT_EQ(NUVSimMessageQueue::UsesSocketWakeUp(), !timerMode);
-  // Socket mode watches one descriptor; time-out mode none.
   EXPECT_EQ(app->RegisteredDescriptors(), timerMode ? 0 : 1);
-}
-
-TEST_F(MessageQueue, PostsRunOnePerTurnInPostingOrder) {
-  CountingMessage* a = new CountingMessage("a");
-  CountingMessage* b = new CountingMessage("b");
-  CountingMessage* c = new CountingMessage("c");
-  a->Post();
-  b->Post();
-  c->Post();
-  EXPECT_TRUE(a->IsPosted());
-  EXPECT_EQ(a->GetRefCount(), 2u) << "the queue holds one reference while queued";
-  EXPECT_TRUE(CountingMessage::Log().empty()) << "posting must not execute";
-
-  app->RunOneTurn(0);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a"})) << "one message per turn";
-  RunUntil([] { return CountingMessage::Log().size() == 3; });
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a", "b", "c"}));
-  for (const auto& run : CountingMessage::Log()) EXPECT_EQ(run.flush, 0);
-  for (CountingMessage* m : {a, b, c}) {
-    EXPECT_FALSE(m->IsPosted());
-    EXPECT_EQ(m->GetRefCount(), 1u) << "reference count back where it was before Post";
-    m->Release();
+  if (!timerMode) {
+    EXPECT_GT(Queue()->UnsentWakeUps(), 0) << "the channel filled: wake-ups are owed";
+  } else {
+    EXPECT_EQ(app->PendingTimeOuts(), kPosts);
   }
+  EXPECT_EQ(RunUntil([&] { return g_Executed == kPosts; }, kPosts + 10), kPosts);
+  EXPECT_EQ(g_Faults, 0) << "out of order, flushed or two in one turn";
+  ExpectIdleAfter(0);  // no wake-up left over
+  for (FloodMessage* m : messages) EXPECT_EQ(m->Release(), 0u) << "queue references given back";
 }
 
-TEST_F(MessageQueue, SecondPostWithoutExecuteQueuesTwice) {
-  CountingMessage* m = new CountingMessage("m");
-  m->Post();
-  m->Post();
-  EXPECT_EQ(m->GetRefCount(), 3u);
-  RunUntil([&] { return m->executions == 2; });
-  EXPECT_EQ(m->executions, 2);
-  app->RunOneTurn(0);
-  EXPECT_EQ(m->executions, 2) << "two posts, two executions, no more";
-  m->Release();
-}
-
-TEST_F(MessageQueue, RepostFromExecuteRunsOnLaterTurns) {
-  CountingMessage* m = new CountingMessage("m");
-  m->repostsLeft = 4;
-  m->Post();
-  int64_t before = app->TurnCount();
-  RunUntil([&] { return m->executions == 5; });
-  EXPECT_EQ(m->executions, 5);
-  EXPECT_GE(app->TurnCount() - before, 5) << "each execution has a turn of its own";
-  EXPECT_EQ(m->GetRefCount(), 1u);
-  m->Release();
-}
-
-// A message that keeps posting itself must not starve the loop's input.
-TEST_F(MessageQueue, RepostingMessageDoesNotStarveDescriptors) {
-  int fds[2];
-  ASSERT_EQ(pipe(fds), 0);
-  struct Input {
-    int fd;
-    int calls = 0;
-    int executionsSeen = -1;
-    CountingMessage* m;
-  } input{fds[0], 0, -1, nullptr};
-  CountingMessage* m = new CountingMessage("spinner");
-  input.m = m;
-  m->repostsLeft = 1000;
-  app->AddFileDescriptor(
-      fds[0], nullptr, &input, [](NUVCommand*, int fd, void* data) {
-        auto* in = static_cast<Input*>(data);
-        char byte;
-        ASSERT_EQ(read(fd, &byte, 1), 1);
-        ++in->calls;
-        in->executionsSeen = in->m->executions;
-      });
-  m->Post();
-  app->RunOneTurn(0);
-  ASSERT_EQ(write(fds[1], "i", 1), 1);
-  RunUntil([&] { return input.calls > 0 || m->repostsLeft == 0; });
-  EXPECT_EQ(input.calls, 1);
-  EXPECT_LE(input.executionsSeen, 3) << "input waited behind the spinning message";
-  m->repostsLeft = 0;
-  RunUntil([&] { return !m->IsPosted(); });
-  app->RemoveFileDescriptor(fds[0], nullptr);
-  close(fds[0]);
-  close(fds[1]);
-  m->Release();
-}
-
-TEST_F(MessageQueue, LastHolderReleasingDuringExecuteIsSafe) {
-  CountingMessage* m = new CountingMessage("m");
-  m->Post();
-  m->Release();  // only the queue holds it now
-  EXPECT_EQ(CountingMessage::Live(), 1);
-  RunUntil([] { return CountingMessage::Live() == 0; });
-  EXPECT_EQ(CountingMessage::Log().size(), 1u) << "executed once, then destroyed";
-  EXPECT_EQ(CountingMessage::Live(), 0);
-}
-
-TEST_F(MessageQueue, NullMessageIsIgnored) {
-  NUVSimMessageQueue* queue = NUVSimMessageQueue::GetInstance();
-  queue->AddMessage(nullptr);
-  EXPECT_EQ(queue->Size(), 0);
-  queue->ExecuteMessage(0);
-  queue->EmptyQueue();
-  EXPECT_EQ(app->PendingTimeOuts(), 0) << "a null message must not wake the loop";
-}
-
-TEST_F(MessageQueue, ExplicitExecuteDrainsItsWakeUp) {
-  CountingMessage* m = new CountingMessage("m");
-  m->Post();
-  NUVSimMessageQueue::GetInstance()->ExecuteMessage(0);
-  EXPECT_EQ(m->executions, 1);
-  // The wake-up of that message finds an empty queue and executes nothing.
-  for (int i = 0; i < 3; ++i) app->RunOneTurn(0);
-  EXPECT_EQ(m->executions, 1);
+TEST_F(MessageQueue, NullMessageExplicitExecuteAndLastReferenceInTheQueue) {
+  Queue()->AddMessage(nullptr);
+  EXPECT_EQ(Queue()->Size() + app->PendingTimeOuts(), 0) << "a null message must not wake the loop";
+  auto posted = Post({"m"});
+  Queue()->ExecuteMessage(0);
   if (NUVSimMessageQueue::UsesSocketWakeUp()) {
-    EXPECT_EQ(app->RunOneTurn(0), 0) << "the wake-up byte was drained with the message";
+    EXPECT_EQ(app->RunOneTurn(0), 0) << "the byte went with its message";
   }
-  m->Release();
+  ExpectIdleAfter(3);  // a time-out left finds an empty queue
+  Release(posted);
+  PostOwnedByTheQueue("n");
+  ExpectIdleAfter(3);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"m", "n"})) << "executed once per post";
 }
 
-TEST_F(MessageQueue, EmptyQueueFlushesEverythingIncludingNewPosts) {
-  CountingMessage* a = new CountingMessage("a");
-  CountingMessage* b = new CountingMessage("b");
-  a->onExecute = [](CountingMessage*) {
-    // Posting while the queue empties: it runs in the same EmptyQueue.
-    auto* late = new CountingMessage("late");
-    late->Post();
-    late->Release();
+// A message may run the queue itself: a nested call runs the next message,
+// never the one running, and the wake-ups still add up.
+TEST_F(MessageQueue, ExecuteMessageOrEmptyQueueFromInsideExecute) {
+  auto posted = Post({"a", "b", "c", "d"});
+  posted[0]->onExecute = [](CountingMessage*) { Queue()->ExecuteMessage(0); };
+  posted[1]->repostsLeft = 1;  // posted again from its Execute: after d
+  posted[2]->onExecute = [](CountingMessage*) {
+    Queue()->EmptyQueue();
+    PostOwnedByTheQueue("late");  // after the flush: runs on a turn
   };
-  a->Post();
-  b->Post();
-  NUVSimMessageQueue::GetInstance()->EmptyQueue();
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a", "b", "late"}));
-  for (const auto& run : CountingMessage::Log()) EXPECT_EQ(run.flush, 1);
-  EXPECT_EQ(NUVSimMessageQueue::GetInstance()->Size(), 0);
-  a->Release();
-  b->Release();
+  posted[3]->onExecute = [](CountingMessage*) { PostOwnedByTheQueue("e"); };  // flushed too
+  ExpectIdleAfter(10);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a", "b", "c", "d!", "b!", "e!", "late"}));
+  Release(posted);
 }
 
 TEST_F(MessageQueue, DeleteDropsQueuedMessagesUnexecuted) {
-  CountingMessage* m = new CountingMessage("m");
-  m->Post();
+  auto posted = Post({"a", "b"});
+  posted[0]->onExecute = [](CountingMessage*) { NUVSimMessageQueue::DeleteMessageQueueInstance(); };
+  Queue()->EmptyQueue();
+  EXPECT_EQ(Names(), std::vector<std::string>{"a!"}) << "b went with the deleted queue";
+  EXPECT_EQ(posted[1]->GetRefCount(), 1u) << "the queue gives its reference back";
+  posted[1]->Post();
   EXPECT_EQ(NUVSimMessageQueue::DeleteMessageQueueInstance(), S_OK);
-  EXPECT_EQ(m->GetRefCount(), 1u) << "the queue gives its reference back";
-  // A wake-up still pending finds a new, empty queue.
-  Drain();
-  EXPECT_EQ(m->executions, 0);
+  Drain();  // a wake-up still pending finds a new, empty queue
+  EXPECT_EQ(posted[1]->executions, 0);
   EXPECT_EQ(NUVSimMessageQueue::DeleteMessageQueueInstance(), S_OK);
   EXPECT_EQ(NUVSimMessageQueue::DeleteMessageQueueInstance(), S_OK) << "no queue: still 0";
-  m->Release();
-}
-
-TEST_F(MessageQueue, MessageDeletingTheQueueWhileEmptyingIsSafe) {
-  CountingMessage* a = new CountingMessage("a");
-  CountingMessage* b = new CountingMessage("b");
-  a->onExecute = [](CountingMessage*) { NUVSimMessageQueue::DeleteMessageQueueInstance(); };
-  a->Post();
-  b->Post();
-  NUVSimMessageQueue::GetInstance()->EmptyQueue();
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a"})) << "b went with the deleted queue";
-  EXPECT_EQ(b->GetRefCount(), 1u);
-  a->Release();
-  b->Release();
-}
-
-// Without an interactive application the queue never wakes a loop: messages
-// wait for ExecuteMessage or EmptyQueue.
-TEST(MessageQueueWithoutApplication, MessagesOnlyQueue) {
-  NUVSimMessageQueue::DeleteMessageQueueInstance();
-  ASSERT_EQ(NUVApplication::MainApplication(), nullptr);
-  CountingMessage::Log().clear();
-  CountingMessage* a = new CountingMessage("a");
-  CountingMessage* b = new CountingMessage("b");
-  a->Post();
-  b->Post();
-  NUVSimMessageQueue* queue = NUVSimMessageQueue::GetInstance();
-  EXPECT_EQ(queue->Size(), 2);
-  queue->ExecuteMessage(0);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a"}));
-  queue->EmptyQueue();
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(CountingMessage::Log()[1].flush, 1);
-  NUVSimMessageQueue::DeleteMessageQueueInstance();
-  a->Release();
-  b->Release();
+  posted[1]->Execute(0);  // as the queue would have: idle again
+  Release(posted);
 }

@@ -1,51 +1,115 @@
-// libVelloran loaded and unloaded with dlopen, as the application does.
+// libVelloran loaded and unloaded with dlopen, as the application does. The
+// test runs twice under ctest: with the socket wake-up and with
+// PLMSIM_MESSAGEQUEUE_TIMER defined.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include "NUV3DViewer.h"
+#include "NUVApplication.h"
+#include "NUVBaseUnknown_var.h"
 #include "NUVDictionary.h"
+#include "NUVFrmEditor.h"
+#include "NUVFrmLayout.h"
+#include "NUVFrmWindow.h"
+#include "NUVISimStructuredAgentKeyFrameMgt.h"
+#include "NUVSimKeyFrameController.h"
+#include "NUVSimMessage.h"
+#include "PlayCommand.h"
 #include "VelloranModule.h"
 
 namespace {
 
-void* Load() { return dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL); }
-
-}  // namespace
-
-TEST(ModuleLoad, RegistrationsComeWithTheLibraryAndGoWithIt) {
-  ASSERT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0)
-      << "this program must not be linked against the library";
-  void* handle = Load();
-  ASSERT_NE(handle, nullptr) << dlerror();
-
-  EXPECT_GT(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0);
-  const NUVMetaClass* meta = NUVDictionary::FindMetaClass("NUVSimMessage");
-  ASSERT_NE(meta, nullptr);
-  EXPECT_STREQ(meta->GetLibraryName(), VELLORAN_LIBRARY_NAME);
-  EXPECT_TRUE(meta->IsAKindOf("NUVBaseUnknown"));
-
-  ASSERT_EQ(dlclose(handle), 0);
-  EXPECT_EQ(dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_NOLOAD), nullptr)
-      << "the library should really be unloaded";
-  EXPECT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0);
-  EXPECT_EQ(NUVDictionary::FindMetaClass("NUVSimMessage"), nullptr);
+// Starts play as a simulation command does: the library's redraw agent,
+// reached by name, under a key-frame controller, in a layout of two 3D
+// windows whose swaps come only when the test delivers them.
+NUVSimKeyFrameController* StartPlay(const PlayCommandApi* api, NUVBaseUnknown_var& agent) {
+  auto* layout = NUVFrmLayout::GetCurrentLayout();
+  for (int i = 0; i < 2; ++i) {
+    auto* viewer = new NUV3DViewer;
+    viewer->SetAutomaticSwap(0);
+    auto* window = new NUVFrmWindow(NUVFrmEditor::GetCurrentEditor(), viewer);
+    layout->AddWindow(window);
+    window->Release();  // the layout holds the window, the window its viewer
+    viewer->Release();
+  }
+  void* raw = nullptr;
+  NUVInstantiateComponent("NUVSimAgentRedraw3D", IID_NUVISimAgentKeyFrame, &raw);
+  agent.Attach(static_cast<NUVBaseUnknown*>(raw));
+  PlayPacing pacing = {1, 0, 0, nullptr, 0};
+  EXPECT_EQ(api->configure(agent, &pacing), S_OK);
+  NUVInstantiateComponent("NUVSimProbesStructuredAgentKF", IID_NUVISimStructuredAgentKeyFrameMgt,
+                          &raw);
+  NUVVar<NUVISimStructuredAgentKeyFrameMgt> members;
+  members.Attach(static_cast<NUVISimStructuredAgentKeyFrameMgt*>(raw));
+  NUVISimAgentKeyFrame_var redraw(agent.get());
+  members->AddMember(redraw);
+  auto* controller = new NUVSimKeyFrameController;
+  controller->SetKeyFrames(NUVSimValue(0.0), NUVSimValue(100.0), NUVSimValue(1.0));
+  NUVISimAgentKeyFrame_var top(members.get());
+  controller->SetControlledAgent(top);
+  EXPECT_EQ(api->start(agent), S_OK);
+  return controller;
 }
 
-TEST(ModuleLoad, ReloadRegistersAgain) {
-  for (int round = 0; round < 2; ++round) {
-    void* handle = Load();
-    ASSERT_NE(handle, nullptr) << dlerror();
-    EXPECT_NE(NUVDictionary::FindMetaClass("NUVSimMessage"), nullptr) << "round " << round;
-    ASSERT_EQ(dlclose(handle), 0);
-    EXPECT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0);
+// Plain messages of the library, built and posted through its exported
+// operations (the program has no link to the library's type information).
+void PostPlainMessages(void* library, int count) {
+  auto construct = reinterpret_cast<void (*)(void*)>(dlsym(library, "_ZN13NUVSimMessageC1Ev"));
+  auto post = reinterpret_cast<void (*)(void*)>(dlsym(library, "_ZN13NUVSimMessage4PostEv"));
+  ASSERT_TRUE(construct && post);
+  for (int i = 0; i < count; ++i) {
+    void* memory = ::operator new(sizeof(NUVSimMessage));
+    construct(memory);
+    post(memory);
+    static_cast<NUVBaseUnknown*>(memory)->Release();  // the queue holds it
   }
 }
 
-TEST(ModuleLoad, ExportsPublicClassesOnly) {
-  void* handle = Load();
-  ASSERT_NE(handle, nullptr) << dlerror();
-  // A public class's operation is visible...
-  EXPECT_NE(dlsym(handle, "_ZN18NUVSimMessageQueue11GetInstanceEv"), nullptr);
-  // ...the module's internal start-up is not.
-  EXPECT_EQ(dlsym(handle, "_Z18VelloranModuleLoadv"), nullptr);
-  dlclose(handle);
+}  // namespace
+
+// Unloaded with play under way (messages queued, the draw-or-continue message
+// possibly waiting for swaps), the library leaves nothing registered: the
+// dictionary, the loop, swaps and window deletions reach none of its code.
+TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
+  ASSERT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0)
+      << "this program must not be linked against the library";
+  for (int turnsBeforeUnload : {0, 1, 2, 6}) {
+    SCOPED_TRACE(turnsBeforeUnload);
+    NUVApplication app("host");
+    auto* editor = new NUVFrmEditor;
+    auto* layout = new NUVFrmLayout;
+    NUVFrmEditor::SetCurrentEditor(editor);
+    NUVFrmLayout::SetCurrentLayout(layout);
+    void* library = dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+    void* command = dlopen(VELLORAN_PLAY_COMMAND_PATH, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_TRUE(library && command) << dlerror();
+    ASSERT_NE(NUVDictionary::FindMetaClass("NUVSimMessage"), nullptr);
+    EXPECT_EQ(dlsym(library, "_Z18VelloranModuleLoadv"), nullptr) << "internal: not exported";
+    typedef const PlayCommandApi* (*Entry)();
+    const PlayCommandApi* api = reinterpret_cast<Entry>(dlsym(command, "VelloranPlayCommand"))();
+    NUVBaseUnknown_var agent;
+    NUVSimKeyFrameController* controller = StartPlay(api, agent);
+    for (int i = 0; i < turnsBeforeUnload; ++i) app.RunOneTurn(0);
+    NUVViewer* viewer = layout->GetWindowList(nullptr, nullptr)[1]->GetViewer();
+    EXPECT_TRUE(turnsBeforeUnload < 6 || viewer->GetDrawCount() == 1) << "drawn, swaps awaited";
+    PostPlainMessages(library, 3);
+    EXPECT_EQ(api->busy(agent), 1);
+    NUVISimAgentKeyFrame_var none;  // the host lets go of play, then unloads
+    controller->SetControlledAgent(none);
+    controller->Release();
+    agent = NUVBaseUnknown_var();
+    ASSERT_EQ(dlclose(command), 0);
+    ASSERT_EQ(dlclose(library), 0);
+    ASSERT_EQ(dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_NOLOAD), nullptr) << "really unloaded";
+    EXPECT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0);
+
+    viewer->DeliverSwap();
+    layout->DeleteWindow(layout->GetWindowList(nullptr, nullptr)[2]);
+    for (int i = 0; i < 20; ++i) app.RunOneTurn(0);
+    EXPECT_EQ(app.PendingTimeOuts() + app.RegisteredDescriptors(), 0);
+    NUVFrmEditor::SetCurrentEditor(nullptr);
+    NUVFrmLayout::SetCurrentLayout(nullptr);
+    layout->Release();
+    editor->Release();
+  }
 }

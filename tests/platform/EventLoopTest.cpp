@@ -1,4 +1,5 @@
-// The event loop's phases: descriptors, then one due time-out per turn.
+// The event loop's phases (descriptors, then one due time-out per turn) on a
+// steered clock, and the one-based pointer list its users queue with.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -6,123 +7,117 @@
 #include <vector>
 
 #include "NUVApplication.h"
-#include "NUVCommand.h"
+#include "NUVCommandSelector.h"
+#include "NUVRawCollPV.h"
 
 namespace {
 
-struct Recorder {
-  std::vector<std::string> events;
-  NUVApplication* app = nullptr;
-};
-
-void Record(const char* what, void* data) { static_cast<Recorder*>(data)->events.push_back(what); }
+std::vector<std::string> g_Events;
+NUVApplication* g_App = nullptr;
+int64_t g_Now = 0;
+int64_t SteeredClock() { return g_Now; }
+void Tick(NUVCommand*, int, void*) { g_Events.push_back("tick"); }
+void Named(NUVCommand*, int, void* name) { g_Events.push_back(static_cast<const char*>(name)); }
+void Input(NUVCommand*, int fd, void*) {
+  if (char c; read(fd, &c, 1) == 1) g_Events.push_back("input");
+}
 
 class EventLoop : public ::testing::Test {
  protected:
-  void SetUp() override { rec.app = &app; }
+  void SetUp() override {
+    g_Events.clear();
+    g_Now = 0;
+    g_App = &app;
+    app.SetClock(&SteeredClock);
+    ASSERT_EQ(pipe(fds), 0);
+  }
+  void TearDown() override {
+    for (int fd : fds) close(fd);
+  }
   NUVApplication app{"loop-test"};
-  Recorder rec;
+  int fds[2];
 };
 
 }  // namespace
 
-TEST_F(EventLoop, MainApplicationFollowsTheLiveApplication) {
-  EXPECT_EQ(NUVApplication::MainApplication(), &app);
-  {
-    NUVApplication inner("inner");
-    EXPECT_EQ(NUVApplication::MainApplication(), &inner);
-  }
-  EXPECT_EQ(NUVApplication::MainApplication(), nullptr);
-}
-
-TEST_F(EventLoop, ZeroTimeOutsRunOnePerTurnInOrder) {
-  app.AddTimeOut(0, nullptr, &rec, [](NUVCommand*, int, void* d) { Record("1", d); });
-  app.AddTimeOut(0, nullptr, &rec, [](NUVCommand*, int, void* d) { Record("2", d); });
-  EXPECT_EQ(app.RunOneTurn(0), 1);
-  EXPECT_EQ(rec.events, (std::vector<std::string>{"1"}));
-  EXPECT_EQ(app.RunOneTurn(0), 1);
-  EXPECT_EQ(rec.events, (std::vector<std::string>{"1", "2"}));
-  EXPECT_EQ(app.RunOneTurn(0), 0) << "nothing left to run";
-}
-
-TEST_F(EventLoop, TimeOutAddedFromItsHandlerWaitsForTheNextTurnAfterDescriptors) {
-  int fds[2];
-  ASSERT_EQ(pipe(fds), 0);
-  app.AddFileDescriptor(fds[0], nullptr, &rec, [](NUVCommand*, int fd, void* d) {
-    char c;
-    ASSERT_EQ(read(fd, &c, 1), 1);
-    Record("input", d);
+TEST_F(EventLoop, ZeroTimeOutsRunOnePerTurnAfterTheDescriptorsOfTheirTurn) {
+  app.AddFileDescriptor(fds[0], nullptr, nullptr, &Input);
+  app.AddTimeOut(0, nullptr, const_cast<char*>("1"), [](NUVCommand* c, int id, void* d) {
+    Named(c, id, d);
+    g_App->AddTimeOut(0, nullptr, nullptr, &Tick);
   });
-  app.AddTimeOut(0, nullptr, &rec, [](NUVCommand*, int, void* d) {
-    Record("tick", d);
-    auto* r = static_cast<Recorder*>(d);
-    r->app->AddTimeOut(0, nullptr, d, [](NUVCommand*, int, void* d2) { Record("tock", d2); });
-  });
-  app.RunOneTurn(0);
+  app.AddTimeOut(0, nullptr, const_cast<char*>("2"), &Named);
+  EXPECT_EQ(app.RunOneTurn(0), 1);
   ASSERT_EQ(write(fds[1], "x", 1), 1);
-  app.RunOneTurn(0);
-  EXPECT_EQ(rec.events, (std::vector<std::string>{"tick", "input", "tock"}))
-      << "descriptors are served in the turn before the re-armed time-out";
+  EXPECT_EQ(app.RunOneTurn(0), 1);
+  EXPECT_EQ(app.RunOneTurn(0), 1);
+  EXPECT_EQ(app.RunOneTurn(0), 0) << "nothing left to run";
+  EXPECT_EQ(g_Events, (std::vector<std::string>{"1", "input", "2", "tick"}));
   app.RemoveFileDescriptor(fds[0], nullptr);
-  close(fds[0]);
-  close(fds[1]);
 }
 
-TEST_F(EventLoop, DelayedTimeOutWaitsInPollAndCanBeCancelled) {
-  int cancelled = app.AddTimeOut(1000, nullptr, &rec, [](NUVCommand*, int, void* d) { Record("late", d); });
-  app.AddTimeOut(5, nullptr, &rec, [](NUVCommand*, int, void* d) { Record("soon", d); });
-  EXPECT_EQ(app.RemoveTimeOut(cancelled), 1);
-  EXPECT_EQ(app.RemoveTimeOut(cancelled), 0);
+TEST_F(EventLoop, TimeOutsCancelOnceAndDelayedOnesAreDueByTheLoopsClock) {
+  int cancelled[] = {app.AddTimeOut(1000, nullptr, nullptr, &Tick),
+                     app.AddTimeOut(0, nullptr, nullptr, &Tick)};
+  app.AddTimeOut(5, nullptr, const_cast<char*>("soon"), &Named);
+  for (int id : cancelled) EXPECT_EQ(app.RemoveTimeOut(id) * 10 + app.RemoveTimeOut(id), 10);
+  g_Now = 4999999;
   EXPECT_EQ(app.RunOneTurn(0), 0) << "not due yet";
-  app.RunOneTurn(-1);  // blocks in poll until the 5 ms time-out is due
-  EXPECT_EQ(rec.events, (std::vector<std::string>{"soon"}));
+  g_Now = 5000000;
+  EXPECT_EQ(app.RunOneTurn(0), 1);
+  EXPECT_EQ(g_Events, std::vector<std::string>{"soon"});
   EXPECT_EQ(app.PendingTimeOuts(), 0);
-}
-
-TEST_F(EventLoop, RunEndsOnStopOrWhenNothingIsRegistered) {
-  app.AddTimeOut(0, nullptr, &rec, [](NUVCommand*, int, void* d) {
-    Record("a", d);
-    static_cast<Recorder*>(d)->app->RequestStop();
-  });
-  app.AddTimeOut(0, nullptr, &rec, [](NUVCommand*, int, void* d) { Record("b", d); });
-  app.Run();
-  EXPECT_EQ(rec.events, (std::vector<std::string>{"a"}));
-  app.Run();  // runs "b", then nothing is left: returns instead of blocking
-  EXPECT_EQ(rec.events, (std::vector<std::string>{"a", "b"}));
 }
 
 TEST_F(EventLoop, DescriptorRemovedByAnEarlierHandlerIsNotCalled) {
-  int p1[2], p2[2];
-  ASSERT_EQ(pipe(p1), 0);
-  ASSERT_EQ(pipe(p2), 0);
-  static int second = -1;
-  second = p2[0];
-  app.AddFileDescriptor(p1[0], nullptr, &rec, [](NUVCommand*, int, void* d) {
-    Record("first", d);
-    static_cast<Recorder*>(d)->app->RemoveFileDescriptor(second, nullptr);
+  static int other[2];
+  ASSERT_EQ(pipe(other), 0);
+  app.AddFileDescriptor(fds[0], nullptr, nullptr, [](NUVCommand*, int, void*) {
+    g_Events.push_back("first");
+    g_App->RemoveFileDescriptor(other[0], nullptr);
   });
-  app.AddFileDescriptor(p2[0], nullptr, &rec, [](NUVCommand*, int, void* d) { Record("second", d); });
-  EXPECT_EQ(app.AddFileDescriptor(p2[0], nullptr, &rec, [](NUVCommand*, int, void*) {}), -1)
-      << "a descriptor is registered once";
-  EXPECT_EQ(app.AddFileDescriptor(-1, nullptr, &rec, [](NUVCommand*, int, void*) {}), -1);
-  ASSERT_EQ(write(p1[1], "x", 1), 1);
-  ASSERT_EQ(write(p2[1], "x", 1), 1);
+  app.AddFileDescriptor(other[0], nullptr, nullptr, &Input);
+  EXPECT_EQ(app.AddFileDescriptor(other[0], nullptr, nullptr, &Tick), -1) << "registered once";
+  ASSERT_EQ(write(fds[1], "x", 1) + write(other[1], "x", 1), 2);
   app.RunOneTurn(0);
-  EXPECT_EQ(rec.events, (std::vector<std::string>{"first"}));
-  app.RemoveFileDescriptor(p1[0], nullptr);
-  for (int fd : {p1[0], p1[1], p2[0], p2[1]}) close(fd);
+  EXPECT_EQ(g_Events, std::vector<std::string>{"first"});
+  for (int fd : other) close(fd);
 }
 
-TEST_F(EventLoop, CommandOwnsItsRegistrationsAndDiesOnALaterTurn) {
+TEST_F(EventLoop, RegistrationsGoWithTheirCommandOrTheirHandler) {
   auto* command = new NUVCommand(NUVCommandSelector::GetCommandSelectorInstance(), "owner");
-  EXPECT_STREQ(command->GetName(), "owner");
-  EXPECT_EQ(command->GetFather(), NUVCommandSelector::GetCommandSelectorInstance());
-  app.AddTimeOut(0, nullptr, &rec, [](NUVCommand*, int, void* d) { Record("before", d); });
-  app.AddTimeOut(50, command, &rec, [](NUVCommand*, int, void* d) { Record("owned", d); });
-  command->RequestDelayedDestruction();
-  EXPECT_EQ(app.PendingTimeOuts(), 3);
-  app.RunOneTurn(0);  // "before" runs first: destruction waits its turn
-  EXPECT_EQ(rec.events, (std::vector<std::string>{"before"}));
-  app.RunOneTurn(0);  // the command goes, and its pending time-out with it
+  app.AddTimeOut(0, nullptr, const_cast<char*>("before"), &Named);
+  app.AddTimeOut(50, command, const_cast<char*>("owned"), &Named);
+  command->RequestDelayedDestruction();  // after "before"; its time-out goes with it
+  app.AddTimeOut(0, nullptr, nullptr, &Tick);
+  app.AddTimeOut(10, nullptr, nullptr, &Tick);
+  app.AddFileDescriptor(fds[0], nullptr, nullptr, &Tick);
+  app.AddTimeOut(0, nullptr, const_cast<char*>("other"), &Named);
+  EXPECT_EQ(app.RemoveRegistrationsWithHandler(&Tick), 3);
+  ASSERT_EQ(write(fds[1], "x", 1), 1);
+  g_Now = 1000000000;
+  while (app.RunOneTurn(0)) {}
+  EXPECT_EQ(g_Events, (std::vector<std::string>{"before", "other"}));
   EXPECT_EQ(app.PendingTimeOuts(), 0);
+}
+
+// The list pops its front by moving a start index; every position-based
+// operation must see through that index.
+TEST(Collections, PointerListKeepsPositionsAcrossFrontRemovals) {
+  std::vector<int> cells(300);
+  NUVRawCollPV list;
+  for (int& c : cells) list.Append(&c);
+  for (int i = 0; i < 200; ++i) list.RemovePosition(1);  // past the compaction threshold
+  ASSERT_EQ(list.Size(), 100);
+  EXPECT_EQ((std::vector<void*>{list[0], list[1], list[101]}),
+            (std::vector<void*>{nullptr, &cells[200], nullptr}));
+  EXPECT_EQ(list.Locate(&cells[250]), 51);
+  EXPECT_EQ(list.Locate(&cells[250], 52), 0) << "search starts at the given position";
+  list.InsertAt(1, &cells[0]);
+  list.Set(2, &cells[1]);
+  EXPECT_EQ(list.RemoveValue(&cells[1]), 2);
+  list.InsertAt(102, &cells[0]);
+  list.RemovePosition(1, 99);
+  ASSERT_EQ(list.Size(), 1) << "out-of-range positions are ignored";
+  EXPECT_EQ(list[1], &cells[299]);
 }

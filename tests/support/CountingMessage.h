@@ -1,5 +1,5 @@
-// A message that records its executions and counts its instances, so tests
-// can check orders, flush arguments and that references come back.
+// A message that records its executions in a shared log and counts its
+// instances, so tests can check orders, flush arguments and references.
 #ifndef CountingMessage_h
 #define CountingMessage_h
 
@@ -14,18 +14,24 @@ class CountingMessage : public NUVSimMessage {
     std::string name;
     unsigned char flush;
   };
-  // Shared log of every execution, in order.
-  static std::vector<Run>& Log();
-  static int& Live();
-
+  static std::vector<Run>& Log() { static std::vector<Run> log; return log; }
+  static int& Live() { static int live = 0; return live; }
   explicit CountingMessage(std::string name) : _Name(std::move(name)) { ++Live(); }
   ~CountingMessage() override { --Live(); }
 
-  void Execute(unsigned char flush) override;
+  // Logs, runs onExecute, goes idle, then reposts itself while repostsLeft.
+  void Execute(unsigned char flush) override {
+    ++executions;
+    Log().push_back({_Name, flush});
+    if (onExecute) onExecute(this);
+    NUVSimMessage::Execute(flush);
+    if (repostsLeft > 0 && !flush) {
+      --repostsLeft;
+      Post();
+    }
+  }
 
-  // Posts itself again from Execute this many more times.
   int repostsLeft = 0;
-  // Runs from Execute, after logging, before the base Execute.
   void (*onExecute)(CountingMessage*) = nullptr;
   int executions = 0;
 
