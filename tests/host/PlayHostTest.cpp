@@ -168,7 +168,10 @@ TEST(PlayHost, KeyEndsANegotiatedTimeRunEarlyAndQStopsPlayWithinARun) {
   const double steps = Last(play.output, "steps computed");
   EXPECT_GT(steps, 0);
   EXPECT_LT(steps, 1000) << "neither run went to its end";
-  EXPECT_EQ(Last(play.output, "frames drawn"), 2) << "each run ended with its frame";
+  // The first run ends with its frame; whether the second one's is drawn
+  // depends on whether 'q' reaches the host before or after that draw.
+  const double frames = Last(play.output, "frames drawn");
+  EXPECT_TRUE(frames == 1 || frames == 2) << play.output;
   EXPECT_EQ(Count(TestTempDir::ReadFile(dir.File("keys.csv")), "\nnt,"), steps);
 }
 
