@@ -1,7 +1,6 @@
 // Reference counting, interface queries, TIEs, handles and the dictionary.
 #include <gtest/gtest.h>
 
-#include "NUVBaseUnknown_WR.h"
 #include "NUVBaseUnknown_var.h"
 #include "NUVDictionary.h"
 #include "NUVFillDictionary.h"
@@ -80,20 +79,7 @@ class ObjectModel : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ObjectModel, MetaClassesWalkParentsAndAreCached) {
-  auto* owned = new TestCountedChild;
-  const TestCountedChild& child = *owned;
-  EXPECT_TRUE(child.IsA("TestCountedChild"));
-  EXPECT_FALSE(child.IsA("TestCounted"));
-  EXPECT_TRUE(child.IsAKindOf("TestCounted"));
-  EXPECT_TRUE(child.IsAKindOf("TestIDirect"));
-  EXPECT_TRUE(child.IsAKindOf("NUVBaseUnknown"));
-  EXPECT_FALSE(child.IsAKindOf("TestIGreeter"));
-  EXPECT_FALSE(child.IsAKindOf(nullptr));
-  owned->Release();
-}
-
-TEST_F(ObjectModel, TieIsBuiltOnceAndSharesTheImplementationCount) {
+TEST_F(ObjectModel, TieIsBuiltOnceSharesTheImplementationCountAndServesChildClasses) {
   auto* o = new TestCounted;
   {
     TestIGreeter_var first(o);
@@ -115,6 +101,10 @@ TEST_F(ObjectModel, TieIsBuiltOnceAndSharesTheImplementationCount) {
   o->Release();
   auto* child = new TestCountedChild;
   EXPECT_TRUE(TestIGreeter_var(child)) << "a TIE registered for the parent class serves the child";
+  EXPECT_FALSE(child->IsA("TestCounted")) << "IsA is the exact class";
+  EXPECT_TRUE(child->IsAKindOf("TestIDirect"));
+  EXPECT_FALSE(child->IsAKindOf("TestIGreeter")) << "reached through a TIE only";
+  EXPECT_FALSE(child->IsAKindOf(nullptr));
   child->Release();
 }
 
@@ -131,35 +121,18 @@ TEST_F(ObjectModel, MissingInterfaceGivesNullHandleThatThrowsWhenUsed) {
   plain->Release();
 }
 
-TEST_F(ObjectModel, HandleCopyAssignAndMove) {
+TEST_F(ObjectModel, HandlesCountCopiesMovesAndSelfAssignment) {
   auto* o = new TestCounted;
-  EXPECT_EQ(o->GetRefCount(), 1u);
   {
-    NUVBaseUnknown_var a(o);
-    NUVBaseUnknown_var b = a;
-    EXPECT_EQ(o->GetRefCount(), 3u);
+    NUVBaseUnknown_var a(o), b = a;
     NUVBaseUnknown_var c(std::move(b));
     EXPECT_FALSE(b);
-    EXPECT_EQ(o->GetRefCount(), 3u);
     NUVBaseUnknown_var& same = c;
-    c = same;  // self-assignment keeps the reference
-    EXPECT_EQ(o->GetRefCount(), 3u);
+    c = same;
     a = nullptr;
     EXPECT_EQ(o->GetRefCount(), 2u);
   }
-  EXPECT_EQ(o->GetRefCount(), 1u);
   EXPECT_EQ(o->Release(), 0u);
-  EXPECT_EQ(TestCounted::live, 0);
-}
-
-TEST_F(ObjectModel, WeakReferenceStopsResolvingBeforeDestructors) {
-  auto* o = new TestCounted;
-  NUVBaseUnknown_WR weak(o);
-  NUVBaseUnknown_WR copy = weak;
-  EXPECT_EQ(weak.Get().get(), o);
-  o->Release();
-  EXPECT_FALSE(weak.IsAlive());
-  EXPECT_FALSE(copy.Get());
 }
 
 TEST_F(ObjectModel, InstantiateByNameQueriesTheInterface) {

@@ -59,10 +59,9 @@ TEST(SimValueList, QuickSortSortsLargeListsAndSurvivesBadComparisons) {
   }
   NUVListValNUVSimValue shuffled = list;
   list.QuickSort(&CompareAscending);
+  list.QuickSort(&CompareAscending);  // sorted input: the worst case of a naive pivot
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(Values(list), expected);
-  list.QuickSort(&CompareAscending);
-  EXPECT_EQ(Values(list), expected) << "sorted input stays sorted";
 
   shuffled.QuickSort(&CompareRandomly);
   std::vector<double> kept = Values(shuffled);
