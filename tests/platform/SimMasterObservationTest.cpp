@@ -1,17 +1,13 @@
-// The per-context coordinator registry, simulation notifications and clash
-// groups.
+// The per-context coordinator registry and clash groups.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
 #include "NUVBaseUnknown_WR.h"
-#include "NUVCallbackManager.h"
 #include "NUVDictionary.h"
-#include "NUVEventSubscriber.h"
 #include "NUVFillDictionary.h"
 #include "NUVSimMasterObservation.h"
-#include "NUVSimNotification.h"
 #include "RWMWDMSortImpl.h"
 
 namespace {
@@ -118,46 +114,6 @@ TEST_F(SimMasterObservation, CoordinatorsMayCallTheRegistryWhileBuiltOrDestroyed
   NUVSimMasterObservation::Reset(editor);
   EXPECT_EQ(innerResult, E_FAIL) << "a coordinator being destroyed is no longer registered";
   EXPECT_EQ(FakeCoordinator::live, 0);
-}
-
-namespace {
-class CycleWatcher : public NUVEventSubscriber {
- public:
-  void OnCycle(const char*, void*, NUVNotification* notification, void*, int) {
-    ++calls;
-    if (auto* sim = dynamic_cast<NUVSimNotification*>(notification)) {
-      sim->GetValue(value);
-      sim->GetLoopStatus(loop);
-      refsSeen = sim->GetRefCount();
-    }
-  }
-  int calls = 0;
-  NUVSimValue value;
-  SimLoopStatus loop = SimLoopUnset;
-  unsigned long refsSeen = 0;
-};
-}  // namespace
-
-TEST(SimNotification, ReachesSubscribersWithItsStampsAndNoExtraReference) {
-  auto* manager = new NUVCallbackManager;
-  auto* watcher = new CycleWatcher;
-  const char* cycle = NUVSimMasterObservation::NUVSIM_CYCLE();
-  ASSERT_NE(AddCallback(watcher, manager, cycle, NUVSubscriberMethodCast(&CycleWatcher::OnCycle),
-                        nullptr),
-            0);
-  {
-    NUVSimNotification notification;  // on the stack, as an immediate dispatch builds it
-    notification.SetValue(NUVSimValue(5, 1));
-    notification.SetLoopStatus(SimLoopStop);
-    manager->DispatchCallbacks(cycle, &notification, manager);
-  }
-  EXPECT_EQ(watcher->value, NUVSimValue(5, 1));
-  EXPECT_EQ(watcher->loop, SimLoopStop);
-  EXPECT_EQ(watcher->refsSeen, 1u) << "dispatch takes no reference on the notification";
-  manager->DispatchCallbacks(cycle, nullptr, manager);  // phase events carry none
-  EXPECT_EQ(watcher->calls, 2);
-  watcher->Release();
-  manager->Release();
 }
 
 TEST(SimClashGroups, GroupsHoldTheirEntitiesAndIdentifiersAreNotReused) {

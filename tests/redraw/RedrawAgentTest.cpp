@@ -58,17 +58,6 @@ TEST_F(RedrawAgent, CreatedByNameAnswersThroughBothInterfacesAsOneAgent) {
   EXPECT_NE(kfType & 4, 0) << "picked as an observer";
 }
 
-TEST_F(RedrawAgent, ModeParamsSetOnlyTheirFlags) {
-  unsigned char defined = 7, flag = 7, enabled = 7;
-  NUVSimValue a(1.5), b(2.5), c(3.5), d(4.5);
-  agent->GetModeParams(3, defined, a, b, c, d, flag, enabled);
-  EXPECT_EQ(defined, 0);
-  EXPECT_EQ(flag, 0);
-  EXPECT_EQ(enabled, 1);
-  EXPECT_EQ(a, NUVSimValue(1.5)) << "the values are left untouched";
-  EXPECT_EQ(d, NUVSimValue(4.5));
-}
-
 TEST_F(RedrawAgent, AttachingWithGraphicsCreatesTheLoopAndReattachingReplacesIt) {
   FrameTestScene scene;
   auto* kf = new FakeKeyFrameController;
