@@ -53,21 +53,20 @@ class RedrawPacing : public ::testing::Test {
     agents.push_back(agent);
     agent->SetWithGraphics(graphics ? 1 : 0);
     if (negociatedTime) {
-      auto* c = new FakeNegociatedTimeController;
-      controllers.push_back(c);
-      NUVISimControllerNegociatedTime_var h(c);
-      agent->SetSimulationController(h, 1);
+      Attach<FakeNegociatedTimeController, NUVISimControllerNegociatedTime_var>(agent);
     } else {
-      auto* c = new FakeKeyFrameController;
-      controllers.push_back(c);
-      NUVISimControllerKeyFrame_var h(c);
-      agent->SetSimulationController(h, 1);
+      Attach<FakeKeyFrameController, NUVISimControllerKeyFrame_var>(agent);
     }
     agent->Init();
     agent->Activate();
     return agent;
   }
-  // The agent's next proposal, after setting a value.
+  template <class Controller, class Handle>
+  void Attach(Agent* agent) {
+    controllers.push_back(new Controller);
+    Handle handle(static_cast<Controller*>(controllers.back()));
+    agent->SetSimulationController(handle, 1);
+  }
   static NUVSimValue Proposal(Agent* agent) {
     NUVSimValue proposed;
     agent->GetNextProposedValue(proposed);
@@ -77,11 +76,6 @@ class RedrawPacing : public ::testing::Test {
     agent->SetCurrentSimValue(NUVSimValue(value));
     return Proposal(agent);
   }
-  static NUVSimValue Interval(Agent* agent, int withSpeedFactor) {
-    NUVSimValue interval;
-    agent->GetInternalInterval(interval, withSpeedFactor);
-    return interval;
-  }
   // "drawable drawing observable" as three digits.
   static std::string Flags(Agent* agent) {
     unsigned char drawable = 9, drawing = 9, observable = 9;
@@ -90,15 +84,17 @@ class RedrawPacing : public ::testing::Test {
     agent->IsFrameObservable(observable);
     return std::to_string(drawable) + std::to_string(drawing) + std::to_string(observable);
   }
-  static SimLoopStatus Loop(Agent* agent) {
-    SimLoopStatus status = SimLoopUnset;
-    agent->GetLoopStatus(status);
-    return status;
+  // What a getter of the agent answers.
+  template <class T>
+  static T Get(Agent* agent, long (Agent::*get)(T&)) {
+    T value{};
+    (agent->*get)(value);
+    return value;
   }
-  static NUVSimValue NextScheduled(Agent* agent) {
-    NUVSimValue next;
-    agent->GetNextScheduled(next);
-    return next;
+  static NUVSimValue Interval(Agent* agent, unsigned char withSpeedFactor) {
+    NUVSimValue interval;
+    agent->GetInternalInterval(interval, withSpeedFactor);
+    return interval;
   }
   static void Seconds(double s) {
     NUVOsAdvancePerformanceCounter(static_cast<long long>(s * kSecond));
@@ -139,7 +135,8 @@ TEST_F(RedrawPacing, FrameStatesStepByStep) {
       {"after ReInitData the first step is drawn", "sync3 reinit",
        {{0, .1, D}, {0, .2, P}, {0, .3, P}, {0, .4, D}}},
       {"a rate of one draws every step", "sync1", {{0, .1, D}, {0, .2, D}}},
-      {"graphics updates off: observed only", "sync3 noupdates", {{0, .1, P}, {0, .2, P}, {0, .3, O}}},
+      {"graphics updates off: observed only", "sync3 noupdates",
+       {{0, .1, P}, {0, .2, P}, {0, .3, O}}},
       {"an agent without graphics observes", "sync1 nographics", {{0, .1, O}}},
       {"timed refresh once more than the update time has passed", "timed",
        {{0, .1, P}, {.3, .2, P}, {.3, .3, F}, {0, .4, P}, {.5, .5, P}, {.01, .6, F}}},
@@ -175,7 +172,7 @@ TEST_F(RedrawPacing, FrameStatesStepByStep) {
       agent->SetCurrentSimValue(s.value == kProposal ? proposed : NUVSimValue(s.value));
       states.push_back(agent->GetFrameState());
       agent->Commit();
-      Loop(agent);
+      Get(agent, &Agent::GetLoopStatus);
       expected.push_back(s.state);
       bool drawn = s.state >= Agent::FrameDrawSynchronous && s.state <= Agent::FrameDrawForced;
       EXPECT_EQ(agent->GetDrawMessage()->GetDrawable(), drawn ? 1 : 0)
@@ -251,15 +248,15 @@ TEST_F(RedrawPacing, ScheduledRedraws) {
   agent->ScheduleRedraw(NUVSimValue());
   agent->ScheduleRedraw(NUVSimValue(-3.0));
   EXPECT_EQ(agent->GetScheduledCount(), 2) << "no duplicates, nothing at or below empty";
-  EXPECT_EQ(NextScheduled(agent), NUVSimValue(1.0));
+  EXPECT_EQ(Get(agent, &Agent::GetNextScheduled), NUVSimValue(1.0));
   agent->SetCurrentSimValue(NUVSimValue(1.0));
-  EXPECT_EQ(NextScheduled(agent), NUVSimValue(2.0));
+  EXPECT_EQ(Get(agent, &Agent::GetNextScheduled), NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 2) << "GetNextScheduled changes nothing";
   EXPECT_EQ(Proposal(agent), NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 1) << "1.0 left the list";
   EXPECT_EQ(ProposalAfter(agent, 2.5), NUVSimValue(NUVSimValue::DblMax))
       << "none left: the greatest value";
-  EXPECT_EQ(NextScheduled(agent), NUVSimValue(-1.0));
+  EXPECT_EQ(Get(agent, &Agent::GetNextScheduled), NUVSimValue(-1.0));
 
   Settings::SetMasterClockYesOrNo(1);
   agent->ScheduleRedraw(NUVSimValue(9.0));
@@ -337,7 +334,7 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   for (int i = 1; i <= 10; ++i) {
     Seconds(0.001 * i);
     agent->SetCurrentSimValue(Proposal(agent));
-    EXPECT_EQ(Loop(agent), SimLoopContinue) << "growth " << i;
+    EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopContinue) << "growth " << i;
   }
   NUVISimErrorManager_var manager;
   PLMGetSimErrorManager::Get(manager, 1, nullptr, nullptr);
@@ -351,7 +348,7 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   agent->Commit();
   agent->GetDrawMessage()->SetDrawable(0);
   NUVSimMessageQueue::GetInstance()->EmptyQueue();
-  EXPECT_EQ(Loop(agent), SimLoopStop) << "the eleventh growth stops play";
+  EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopStop) << "the eleventh growth stops play";
   EXPECT_FALSE(agent->GetDrawMessage()->IsPosted()) << "no draw-or-continue message meanwhile";
   manager->GetNumberOfErrors(errors);
   ASSERT_EQ(errors, 1);
@@ -361,13 +358,14 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   NUVUnicodeString text = error->GetMessageText();
   EXPECT_NE(text.Std().find("behind"), std::string::npos) << text.Std();
   error->Release();
-  EXPECT_EQ(Loop(agent), SimLoopStop);
+  EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopStop);
   manager->GetNumberOfErrors(errors);
   EXPECT_EQ(errors, 2) << "raised at every call while late";
 
   Seconds(0.001);  // shorter than the advance before: not growing
   Proposal(agent);
-  EXPECT_EQ(Loop(agent), SimLoopContinue) << "one non-growing advance brings play back";
+  EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopContinue)
+      << "one non-growing advance brings play back";
   PLMGetSimErrorManager::RemoveManager(manager);
 }
 
