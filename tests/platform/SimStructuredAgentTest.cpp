@@ -89,13 +89,9 @@ TEST_F(SimStructuredAgentKeyFrame, MembersMayRepeatAndGiveTheirReferencesBack) {
   EXPECT_EQ(Add(b), S_OK);
   EXPECT_EQ(Add(a), S_OK) << "the same agent may be a member twice";
   EXPECT_EQ(a->GetRefCount(), aRefs + 2);
-  NUVISimAgentKeyFrame_var none, found, missing;
+  NUVISimAgentKeyFrame_var none;
   EXPECT_EQ(structured->AddMember(none), E_INVALIDARG);
-  EXPECT_EQ(structured->GetMember("SimCountingKeyFrameAgent", found), S_OK);
-  EXPECT_TRUE(found == NUVISimAgentKeyFrame_var(a)) << "the first member of that class name";
-  EXPECT_EQ(structured->GetMember("NoSuchAgent", missing), S_FALSE);
-  EXPECT_FALSE(missing);
-  found = nullptr;
+  EXPECT_EQ(structured->GetMember("NoSuchAgent", none), S_FALSE);
 
   Drive();
   controller->Iterate();
@@ -156,10 +152,6 @@ TEST(SimStructuredAgentNegociatedTime, ProposesTheSmallestValueAheadAndForwardsE
   structured->GetNextProposedValue(proposal);
   EXPECT_EQ(proposal, NUVSimValue(-1.0)) << "nobody ahead: no value";
   EXPECT_EQ(log.Of("C").back(), "Propose 3") << "a disabled member is not asked";
-  m[1]->computeStatus = SimComputeFailed;
-  SimComputeStatus compute = SimComputeOK;
-  structured->GetComputeStatus(compute);
-  EXPECT_EQ(compute, SimComputeFailed) << "the largest of the members";
 
   log.Clear();
   structured->Reset();
