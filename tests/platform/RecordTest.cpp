@@ -102,16 +102,4 @@ TEST_F(RecordTest, BadFilesNamesAndArgumentsAreRefused) {
   EXPECT_EQ(NUVRecord::GetMain(), nullptr) << "a failed start leaves no recorder behind";
 }
 
-TEST_F(RecordTest, NewStartReplacesTheMainRecorderAndClosesTheOld) {
-  std::string first = _Dir.File("first.rec");
-  ASSERT_EQ(NUVRecord::StartCapture(first.c_str()), S_OK);
-  ASSERT_EQ(SetLevel("kept", 3), S_OK);
-  ASSERT_EQ(NUVRecord::StartReplay(first.c_str()), S_OK);
-  EXPECT_EQ(LevelOf("kept"), 3);
-  // Capturing over the replayed file starts it afresh.
-  ASSERT_EQ(NUVRecord::StartCapture(first.c_str()), S_OK);
-  EXPECT_EQ(LevelOf("kept"), kAbsent);
-  EXPECT_EQ(TestTempDir::ReadFile(first), "NUVRecord 1\n");
-}
-
 }  // namespace

@@ -1,14 +1,12 @@
-// The per-context coordinator registry and clash groups.
+// The per-context coordinator registry.
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
 
 #include "NUVBaseUnknown_WR.h"
 #include "NUVDictionary.h"
 #include "NUVFillDictionary.h"
 #include "NUVSimMasterObservation.h"
-#include "RWMWDMSortImpl.h"
 
 namespace {
 
@@ -114,27 +112,4 @@ TEST_F(SimMasterObservation, CoordinatorsMayCallTheRegistryWhileBuiltOrDestroyed
   NUVSimMasterObservation::Reset(editor);
   EXPECT_EQ(innerResult, E_FAIL) << "a coordinator being destroyed is no longer registered";
   EXPECT_EQ(FakeCoordinator::live, 0);
-}
-
-TEST(SimClashGroups, GroupsHoldTheirEntitiesAndIdentifiersAreNotReused) {
-  auto* support = new RWMWDMSortImpl;
-  auto* entity = new NUVBaseUnknown;
-  NUVListValNUVBaseUnknown_var group;
-  group.Append(NUVBaseUnknown_var(entity));
-  unsigned long refs = entity->GetRefCount();
-  int first = 0, second = 0, third = 0;
-  EXPECT_EQ(support->CreateClashGroup(group, first), S_OK);
-  EXPECT_EQ(support->CreateClashGroup(group, second), S_OK);
-  EXPECT_EQ(entity->GetRefCount(), refs + 2) << "each group holds its entities";
-  EXPECT_EQ(support->DeleteClashGroup(first), S_OK);
-  EXPECT_EQ(support->DeleteClashGroup(first), S_FALSE);
-  NUVListValNUVBaseUnknown_var copy;
-  EXPECT_EQ(support->GetClashGroup(first, copy), S_FALSE);
-  EXPECT_EQ(entity->GetRefCount(), refs + 1);
-  support->CreateClashGroup(group, third);
-  EXPECT_EQ(std::vector<int>({first, second, third}), std::vector<int>({1, 2, 3}));
-  support->Release();
-  EXPECT_EQ(entity->GetRefCount(), refs);
-  group.RemoveAll();
-  entity->Release();
 }

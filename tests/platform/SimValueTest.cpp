@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <random>
 #include <vector>
 
+#include "NUVListValNUVSimValue.h"
 #include "NUVSimValue.h"
 
 namespace {
@@ -16,6 +19,19 @@ struct Components {
   long long whole;
   int fine;
 };
+
+int CompareAscending(const NUVSimValue* a, const NUVSimValue* b) {
+  return *a < *b ? -1 : (*b < *a ? 1 : 0);
+}
+std::mt19937 rng(7);
+// Not an order at all: random answers.
+int CompareRandomly(NUVSimValue*, NUVSimValue*) { return static_cast<int>(rng() % 3) - 1; }
+
+std::vector<double> Values(const NUVListValNUVSimValue& list) {
+  std::vector<double> out;
+  for (int i = 1; i <= list.Size(); ++i) out.push_back(list[i].GetValue());
+  return out;
+}
 
 }  // namespace
 
@@ -87,4 +103,27 @@ TEST(SimValue, InfinitiesAbsorbAndNanOverflowAndDivisionByZeroAreSafe) {
   EXPECT_TRUE((NUVSimValue(kTwoTo62) * NUVSimValue(4.0)).IsPositiveInfinity());
   EXPECT_EQ(kMax * NUVSimValue(), NUVSimValue());
   EXPECT_TRUE((kMax * NUVSimValue(-1.0)).IsNegativeInfinity());
+}
+
+TEST(SimValueList, QuickSortSortsLargeListsAndSurvivesBadComparisons) {
+  std::uniform_int_distribution<int> dist(-500, 500);
+  NUVListValNUVSimValue list;
+  std::vector<double> expected;
+  for (int i = 0; i < 2000; ++i) {
+    list.Append(NUVSimValue(dist(rng) / 10.0));
+    expected.push_back(list[list.Size()].GetValue());
+  }
+  NUVListValNUVSimValue shuffled = list;
+  list.QuickSort(&CompareAscending);
+  list.QuickSort(&CompareAscending);  // sorted input: the worst case of a naive pivot
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Values(list), expected);
+
+  shuffled.QuickSort(&CompareRandomly);
+  std::vector<double> kept = Values(shuffled);
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(kept, expected) << "no order at all still keeps the same values";
+  NUVListValNUVSimValue untouched = shuffled;
+  shuffled.QuickSort(static_cast<NUVListValNUVSimValue::CompareFunction>(nullptr));
+  EXPECT_EQ(Values(shuffled), Values(untouched));
 }
