@@ -330,19 +330,21 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   Settings::SetRealTimeYesOrNo(1);
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
+  NUVISimErrorManager_var manager;
+  PLMGetSimErrorManager::Get(manager, 1, nullptr, nullptr);
+  ASSERT_TRUE(manager);
+  auto errors = [&] {
+    int n = -1;
+    manager->GetNumberOfErrors(n);
+    return n;
+  };
   agent->SetCurrentSimValue(NUVSimValue(0.0));
   for (int i = 1; i <= 10; ++i) {
     Seconds(0.001 * i);
     agent->SetCurrentSimValue(Proposal(agent));
     EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopContinue) << "growth " << i;
   }
-  NUVISimErrorManager_var manager;
-  PLMGetSimErrorManager::Get(manager, 1, nullptr, nullptr);
-  ASSERT_TRUE(manager);
-  int errors = -1;
-  manager->GetNumberOfErrors(errors);
-  EXPECT_EQ(errors, 0);
-
+  EXPECT_EQ(errors(), 0);
   Seconds(0.011);
   agent->SetCurrentSimValue(Proposal(agent));
   agent->Commit();
@@ -350,18 +352,14 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   NUVSimMessageQueue::GetInstance()->EmptyQueue();
   EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopStop) << "the eleventh growth stops play";
   EXPECT_FALSE(agent->GetDrawMessage()->IsPosted()) << "no draw-or-continue message meanwhile";
-  manager->GetNumberOfErrors(errors);
-  ASSERT_EQ(errors, 1);
+  ASSERT_EQ(errors(), 1);
   NUVSimulationError* error = nullptr;
   ASSERT_EQ(manager->GetError(1, error), S_OK);
   EXPECT_EQ(error->GetInformationOnErrorType(), NUVErrorTypeError);
-  NUVUnicodeString text = error->GetMessageText();
-  EXPECT_NE(text.Std().find("behind"), std::string::npos) << text.Std();
+  EXPECT_NE(error->GetMessageText().Std().find("behind"), std::string::npos);
   error->Release();
   EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopStop);
-  manager->GetNumberOfErrors(errors);
-  EXPECT_EQ(errors, 2) << "raised at every call while late";
-
+  EXPECT_EQ(errors(), 2) << "raised at every call while late";
   Seconds(0.001);  // shorter than the advance before: not growing
   Proposal(agent);
   EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopContinue)
