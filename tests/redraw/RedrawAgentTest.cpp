@@ -7,7 +7,6 @@
 #include "NUVDictionary.h"
 #include "NUVFrmWindow.h"
 #include "NUVViewer.h"
-#include "NUVISimAgentKeyFrame.h"
 #include "NUVISimAgentNegociatedTime.h"
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimComputeMessage.h"
@@ -44,19 +43,6 @@ class RedrawAgent : public LoopFixture {
 };
 
 }  // namespace
-
-TEST_F(RedrawAgent, CreatedByNameAnswersThroughBothInterfacesAsOneAgent) {
-  NUVISimAgentKeyFrame_var kfAgent(ntAgent.get());
-  ASSERT_TRUE(kfAgent);
-  EXPECT_EQ(kfAgent->GetImpl(), agent) << "both TIEs lead to the same agent";
-  EXPECT_EQ(NUVISimAgentNegociatedTime_var(kfAgent.get()).get(), ntAgent.get())
-      << "a TIE is found again, not built twice";
-  SimAgentType kfType = SimAgentTypeNone, ntType = SimAgentTypeNone;
-  kfAgent->GetKFType(kfType);
-  ntAgent->GetNTType(ntType);
-  EXPECT_EQ(kfType, ntType);
-  EXPECT_NE(kfType & 4, 0) << "picked as an observer";
-}
 
 TEST_F(RedrawAgent, AttachingWithGraphicsCreatesTheLoopAndReattachingReplacesIt) {
   FrameTestScene scene;
