@@ -171,6 +171,9 @@ TEST_F(RedrawPacing, FrameStatesStepByStep) {
       agent->GetDrawMessage()->SetDrawable(0);
       agent->SetCurrentSimValue(s.value == kProposal ? proposed : NUVSimValue(s.value));
       states.push_back(agent->GetFrameState());
+      if (s.state == Agent::FrameDrawOnly) {
+        EXPECT_EQ(Flags(agent), "110") << "drawn, not observed";
+      }
       agent->Commit();
       Get(agent, &Agent::GetLoopStatus);
       expected.push_back(s.state);
