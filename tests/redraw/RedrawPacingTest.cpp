@@ -33,15 +33,9 @@ class RedrawPacing : public ::testing::Test {
     Settings::SetUpdateTime(1000.0f);  // timed refresh out of the way unless a test sets it
   }
   void TearDown() override {
-    for (Agent* a : agents) {
-      NUVISimControllerKeyFrame_var none;
-      a->SetSimulationController(none, 0);
-      NUVISimControllerNegociatedTime_var noneNT;
-      a->SetSimulationController(noneNT, 0);
-      a->Release();
-    }
-    for (NUVBaseUnknown* c : controllers) c->Release();
-    NUVSimMessageQueue::DeleteMessageQueueInstance();
+    for (Agent* a : agents) EXPECT_EQ(a->Release(), 0u);
+    NUVSimMessageQueue::DeleteMessageQueueInstance();  // with the messages still queued
+    for (NUVBaseUnknown* c : controllers) EXPECT_EQ(c->Release(), 0u) << "everything let it go";
     Settings::ResetToDefaults();
     NUVOsResetEmulation();
   }
