@@ -98,17 +98,7 @@ class RedrawPacing : public ::testing::Test {
   std::vector<NUVBaseUnknown*> controllers;
 };
 
-}  // namespace
-
-// The frame state decided at each step by a fresh agent. Settings words:
-// "nt" a negotiated-time agent (else key-frame), "syncN" synchronous refresh
-// every N steps, "timed" a refresh time of 0.5 s, "noupdates" graphics updates
-// off, "master" the master clock, "realtime" real-time play, "nographics" an
-// agent without graphics, "reinit" ReInitData before the first step. A step
-// lets real time pass, then (negotiated time: after asking for a proposal)
-// sets its value, kProposal standing for the proposal, and commits.
-namespace {
-const double kProposal = -2.0;
+const double kProposal = -2.0;  // a step whose value is the agent's proposal
 struct PacingStep {
   double seconds, value;
   int state;
@@ -118,8 +108,23 @@ struct PacingCase {
   std::string settings;
   std::vector<PacingStep> steps;
 };
+
+std::vector<std::string>& Reads() {
+  static std::vector<std::string> reads;
+  return reads;
+}
+void Record(const char* setting) { Reads().push_back(setting); }  // the settings' read observer
+typedef std::vector<std::string> Names;
+
 }  // namespace
 
+// The frame state decided at each step by a fresh agent. Settings words:
+// "nt" a negotiated-time agent (else key-frame), "syncN" synchronous refresh
+// every N steps, "timed" a refresh time of 0.5 s, "noupdates" graphics updates
+// off, "master" the master clock, "realtime" real-time play, "nographics" an
+// agent without graphics, "reinit" ReInitData before the first step. A step
+// lets real time pass, then (negotiated time: after asking for a proposal)
+// sets its value, kProposal standing for the proposal, and commits.
 TEST_F(RedrawPacing, FrameStatesStepByStep) {
   const int P = Agent::FramePending, O = Agent::FrameObserve, N = Agent::FrameNone,
             D = Agent::FrameDrawSynchronous, F = Agent::FrameDrawForced;
@@ -366,15 +371,6 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
 
 // Every decision reads the settings it needs anew, in its own order, and
 // only those: a cached setting or a read in the wrong branch shows here.
-namespace {
-std::vector<std::string>& Reads() {
-  static std::vector<std::string> reads;
-  return reads;
-}
-void Record(const char* setting) { Reads().push_back(setting); }
-typedef std::vector<std::string> Names;
-}  // namespace
-
 TEST_F(RedrawPacing, SettingsAreReadAtEveryStepInTheirOrder) {
   Settings::SetSynchronousRefresh(1);
   Settings::SetUpdateRate(3);
