@@ -1,7 +1,6 @@
 // Reference counting, interface queries, TIEs, handles and the dictionary.
 #include <gtest/gtest.h>
 
-#include "NUVBaseUnknown_WR.h"
 #include "NUVBaseUnknown_var.h"
 #include "NUVDictionary.h"
 #include "NUVFillDictionary.h"
@@ -80,20 +79,7 @@ class ObjectModel : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ObjectModel, MetaClassesWalkParentsAndAreCached) {
-  auto* owned = new TestCountedChild;
-  const TestCountedChild& child = *owned;
-  EXPECT_TRUE(child.IsA("TestCountedChild"));
-  EXPECT_FALSE(child.IsA("TestCounted"));
-  EXPECT_TRUE(child.IsAKindOf("TestCounted"));
-  EXPECT_TRUE(child.IsAKindOf("TestIDirect"));
-  EXPECT_TRUE(child.IsAKindOf("NUVBaseUnknown"));
-  EXPECT_FALSE(child.IsAKindOf("TestIGreeter"));
-  EXPECT_FALSE(child.IsAKindOf(nullptr));
-  owned->Release();
-}
-
-TEST_F(ObjectModel, TieIsBuiltOnceAndSharesTheImplementationCount) {
+TEST_F(ObjectModel, TieIsBuiltOnceSharesTheImplementationCountAndServesChildClasses) {
   auto* o = new TestCounted;
   {
     TestIGreeter_var first(o);
@@ -102,19 +88,18 @@ TEST_F(ObjectModel, TieIsBuiltOnceAndSharesTheImplementationCount) {
     TestIGreeter_var second(o);
     EXPECT_EQ(first.get(), second.get()) << "the TIE is found again, not built twice";
     EXPECT_EQ(TestTieGreeter::built, 1);
-    EXPECT_EQ(first->Greet(2), 2);
-    EXPECT_EQ(second->Greet(3), 5);
-    EXPECT_EQ(first->GetImpl(), o);
     // Querying through the TIE reaches the implementation's interfaces.
     TestIDirect_var direct(first.get());
-    ASSERT_TRUE(direct);
     EXPECT_EQ(direct.get(), static_cast<TestIDirect*>(o));
-    EXPECT_EQ(o->GetRefCount(), 4u);
   }
   EXPECT_EQ(o->GetRefCount(), 1u) << "handles gave every reference back";
   o->Release();
   auto* child = new TestCountedChild;
   EXPECT_TRUE(TestIGreeter_var(child)) << "a TIE registered for the parent class serves the child";
+  EXPECT_FALSE(child->IsA("TestCounted")) << "IsA is the exact class";
+  EXPECT_TRUE(child->IsAKindOf("TestIDirect"));
+  EXPECT_FALSE(child->IsAKindOf("TestIGreeter")) << "reached through a TIE only";
+  EXPECT_FALSE(child->IsAKindOf(nullptr));
   child->Release();
 }
 
@@ -131,47 +116,13 @@ TEST_F(ObjectModel, MissingInterfaceGivesNullHandleThatThrowsWhenUsed) {
   plain->Release();
 }
 
-TEST_F(ObjectModel, HandleCopyAssignAndMove) {
-  auto* o = new TestCounted;
-  EXPECT_EQ(o->GetRefCount(), 1u);
-  {
-    NUVBaseUnknown_var a(o);
-    NUVBaseUnknown_var b = a;
-    EXPECT_EQ(o->GetRefCount(), 3u);
-    NUVBaseUnknown_var c(std::move(b));
-    EXPECT_FALSE(b);
-    EXPECT_EQ(o->GetRefCount(), 3u);
-    NUVBaseUnknown_var& same = c;
-    c = same;  // self-assignment keeps the reference
-    EXPECT_EQ(o->GetRefCount(), 3u);
-    a = nullptr;
-    EXPECT_EQ(o->GetRefCount(), 2u);
-  }
-  EXPECT_EQ(o->GetRefCount(), 1u);
-  EXPECT_EQ(o->Release(), 0u);
-  EXPECT_EQ(TestCounted::live, 0);
-}
-
-TEST_F(ObjectModel, WeakReferenceStopsResolvingBeforeDestructors) {
-  auto* o = new TestCounted;
-  NUVBaseUnknown_WR weak(o);
-  NUVBaseUnknown_WR copy = weak;
-  EXPECT_EQ(weak.Get().get(), o);
-  o->Release();
-  EXPECT_FALSE(weak.IsAlive());
-  EXPECT_FALSE(copy.Get());
-}
-
-TEST_F(ObjectModel, InstantiateByNameQueriesTheInterface) {
+TEST_F(ObjectModel, InstantiateByNameQueriesTheInterfaceUntilTheLibraryIsUnregistered) {
   TestIGreeter* greeter = nullptr;
   ASSERT_EQ(NUVInstantiateComponent("TestCounted", TestIGreeter::ClassId(),
                                     reinterpret_cast<void**>(&greeter)),
             S_OK);
-  ASSERT_NE(greeter, nullptr);
   EXPECT_EQ(greeter->GetImpl()->GetRefCount(), 1u) << "only the caller's reference remains";
-  EXPECT_EQ(TestCounted::live, 1);
   greeter->Release();
-
   void* out = nullptr;
   EXPECT_EQ(NUVInstantiateComponent("NoSuchComponent", TestIGreeter::ClassId(), &out), E_FAIL);
   EXPECT_EQ(NUVInstantiateComponent("TestCounted", NUVIID{"NoSuchInterface"}, &out),
@@ -179,15 +130,11 @@ TEST_F(ObjectModel, InstantiateByNameQueriesTheInterface) {
   EXPECT_EQ(out, nullptr);
   EXPECT_EQ(NUVInstantiateComponent("TestCounted", TestIGreeter::ClassId(), nullptr),
             E_INVALIDARG);
-}
 
-TEST_F(ObjectModel, UnregisteredLibraryLeavesNothingBehind) {
-  EXPECT_GT(NUVDictionary::CountRegistrations("Tests"), 0);
   NUVDictionary::UnregisterLibrary("Tests");
   EXPECT_EQ(NUVDictionary::CountRegistrations("Tests"), 0);
-  EXPECT_EQ(NUVDictionary::FindCreation("TestCounted"), nullptr);
+  EXPECT_EQ(NUVInstantiateComponent("TestCounted", TestIGreeter::ClassId(), &out), E_FAIL);
   auto* o = new TestCounted;
-  TestIGreeter_var greeter(o);
-  EXPECT_FALSE(greeter) << "no TIE once its registration is gone";
+  EXPECT_FALSE(TestIGreeter_var(o)) << "no TIE once its registration is gone";
   o->Release();
 }

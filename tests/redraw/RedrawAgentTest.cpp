@@ -7,7 +7,6 @@
 #include "NUVDictionary.h"
 #include "NUVFrmWindow.h"
 #include "NUVViewer.h"
-#include "NUVISimAgentKeyFrame.h"
 #include "NUVISimAgentNegociatedTime.h"
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimComputeMessage.h"
@@ -45,30 +44,6 @@ class RedrawAgent : public LoopFixture {
 
 }  // namespace
 
-TEST_F(RedrawAgent, CreatedByNameAnswersThroughBothInterfacesAsOneAgent) {
-  NUVISimAgentKeyFrame_var kfAgent(ntAgent.get());
-  ASSERT_TRUE(kfAgent);
-  EXPECT_EQ(kfAgent->GetImpl(), agent) << "both TIEs lead to the same agent";
-  EXPECT_EQ(NUVISimAgentNegociatedTime_var(kfAgent.get()).get(), ntAgent.get())
-      << "a TIE is found again, not built twice";
-  SimAgentType kfType = SimAgentTypeNone, ntType = SimAgentTypeNone;
-  kfAgent->GetKFType(kfType);
-  ntAgent->GetNTType(ntType);
-  EXPECT_EQ(kfType, ntType);
-  EXPECT_NE(kfType & 4, 0) << "picked as an observer";
-}
-
-TEST_F(RedrawAgent, ModeParamsSetOnlyTheirFlags) {
-  unsigned char defined = 7, flag = 7, enabled = 7;
-  NUVSimValue a(1.5), b(2.5), c(3.5), d(4.5);
-  agent->GetModeParams(3, defined, a, b, c, d, flag, enabled);
-  EXPECT_EQ(defined, 0);
-  EXPECT_EQ(flag, 0);
-  EXPECT_EQ(enabled, 1);
-  EXPECT_EQ(a, NUVSimValue(1.5)) << "the values are left untouched";
-  EXPECT_EQ(d, NUVSimValue(4.5));
-}
-
 TEST_F(RedrawAgent, AttachingWithGraphicsCreatesTheLoopAndReattachingReplacesIt) {
   FrameTestScene scene;
   auto* kf = new FakeKeyFrameController;
@@ -90,8 +65,6 @@ TEST_F(RedrawAgent, AttachingWithGraphicsCreatesTheLoopAndReattachingReplacesIt)
   EXPECT_NE(agent->GetComputeMessage(), nullptr);
   EXPECT_EQ(kf->GetRefCount(), 3u) << "the old messages went, the key-frame handle stays";
   agent->Clean();
-  EXPECT_EQ(agent->GetComputeMessage(), nullptr);
-  EXPECT_EQ(agent->GetDrawMessage(), nullptr);
   EXPECT_EQ(nt->GetRefCount(), 3u) << "caller, handle and agent";
   kfHandle = nullptr;
   ntHandle = nullptr;
@@ -113,37 +86,45 @@ TEST_F(RedrawAgent, ActivateWithoutGraphicsChangesNothingAndDeactivateClearsForc
   EXPECT_EQ(v, NUVSimValue(NUVSimValue::DblMax)) << "Deactivate cleared the forced interval";
 }
 
-// Teardown orders that release messages while they are queued or waiting.
-TEST_F(RedrawAgent, CleanOrDetachWhileMessagesAreQueuedOrWaitingGivesEverythingBack) {
+// Each way of letting the messages go, while the draw message is queued or
+// drawn and waiting for the swap: the queue drains, a late swap reaches
+// nothing, and the controller gets back every reference the messages held.
+TEST_F(RedrawAgent, LettingGoOfMessagesQueuedOrWaitingForTheSwapIsSafe) {
+  enum Release { Clean, Detach, Destroy };
   FrameTestScene scene;
-  scene.Add3DWindow();
+  NUVFrmWindow* w = scene.Add3DWindow();
   auto* kf = new FakeKeyFrameController;
-  agent->SetWithGraphics(1);
-  NUVISimControllerKeyFrame_var handle(kf);
-  agent->SetSimulationController(handle, 1);
-  agent->ForceRedraw();
-  agent->Commit();  // posts the drawable draw-or-continue message
-  NUVSimDrawOrContinueMessage* queued = agent->GetDrawMessage();
-  ASSERT_TRUE(queued->IsPosted());
-  agent->Clean();  // the queue still holds it
-  EXPECT_EQ(agent->GetDrawMessage(), nullptr);
-  EXPECT_EQ(NUVSimMessageQueue::GetInstance()->Size(), 1);
-  RunUntil([] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
-  EXPECT_EQ(kf->GetRefCount(), 3u) << "caller, handle and agent: the messages gave theirs back";
-
-  agent->SetSimulationController(handle, 1);
-  agent->ForceRedraw();
-  agent->Commit();
-  app->RunOneTurn(0);  // drawn, now waiting for the swap
-  ASSERT_TRUE(agent->GetDrawMessage()->IsPosted());
-  NUVISimControllerKeyFrame_var none;
-  agent->SetSimulationController(none, 0);  // releases both messages mid-wait
-  EXPECT_EQ(agent->GetDrawMessage(), nullptr);
-  scene.Layout();
-  EXPECT_EQ(NUVSimMessageQueue::GetInstance()->Size(), 0) << "nothing posted by a released wait";
-  EXPECT_EQ(kf->GetRefCount(), 2u) << "caller and handle only";
-  handle = nullptr;
-  kf->Release();
+  NUVISimControllerKeyFrame_var handle(kf), none;
+  kf->Release();  // the handle holds it now
+  for (bool waiting : {false, true}) {
+    for (Release how : {Clean, Detach, Destroy}) {
+      const char* names[] = {"Clean", "Detach", "Destroy"};
+      SCOPED_TRACE(std::string(names[how]) + (waiting ? " while waiting for the swap" : " queued"));
+      NUVISimAgentNegociatedTime* raw = nullptr;
+      NUVInstantiateComponent("NUVSimAgentRedraw3D", IID_NUVISimAgentNegociatedTime,
+                              reinterpret_cast<void**>(&raw));
+      auto* other = dynamic_cast<NUVSimAgentRedraw3D*>(raw->GetImpl());
+      other->SetWithGraphics(1);
+      other->SetSimulationController(handle, 1);
+      other->ForceRedraw();
+      other->Commit();  // posts the drawable draw-or-continue message
+      if (waiting) app->RunOneTurn(0);
+      ASSERT_TRUE(other->GetDrawMessage()->IsPosted());
+      if (how == Clean) other->Clean();
+      if (how == Detach) other->SetSimulationController(none, 0);
+      if (how == Destroy) raw->Release();  // destroys the agent and, with it, the messages
+      if (how != Destroy) {
+        EXPECT_EQ(other->GetDrawMessage(), nullptr);
+      }
+      RunUntil([] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
+      w->GetViewer()->DeliverSwap();  // must reach nothing
+      EXPECT_EQ(NUVSimMessageQueue::GetInstance()->Size(), 0) << "nothing posted by a released wait";
+      EXPECT_EQ(kf->GetRefCount(), how == Clean ? 2u : 1u) << "the messages gave theirs back";
+      if (how == Destroy) continue;
+      other->SetSimulationController(none, 0);
+      raw->Release();
+    }
+  }
 }
 
 TEST_F(RedrawAgent, ControllerReleasingTheAgentDuringAnIterationIsSafe) {
@@ -163,38 +144,4 @@ TEST_F(RedrawAgent, ControllerReleasingTheAgentDuringAnIterationIsSafe) {
   kf->Release();
   RunUntil([] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
   EXPECT_EQ(FakeKeyFrameController::Live(), 0);
-}
-
-TEST_F(RedrawAgent, DestroyingTheAgentWhileItsMessagesAreQueuedOrWaitingIsSafe) {
-  FrameTestScene scene;
-  NUVFrmWindow* w = scene.Add3DWindow();
-  auto* kf = new FakeKeyFrameController;
-  NUVISimControllerKeyFrame_var handle(kf);
-  kf->Release();  // the handle holds it now
-  {
-    // Queued: the queue's reference outlives the agent.
-    NUVISimAgentNegociatedTime* raw = nullptr;
-    NUVInstantiateComponent("NUVSimAgentRedraw3D", IID_NUVISimAgentNegociatedTime,
-                            reinterpret_cast<void**>(&raw));
-    auto* other = dynamic_cast<NUVSimAgentRedraw3D*>(raw->GetImpl());
-    other->SetWithGraphics(1);
-    other->SetSimulationController(handle, 1);
-    other->ForceRedraw();
-    other->Commit();
-    raw->Release();  // the agent goes; its draw message stays queued
-    RunUntil([] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
-    w->GetViewer()->DeliverSwap();
-  }
-  // Waiting for a swap: nothing but the agent holds the draw message.
-  agent->SetWithGraphics(1);
-  agent->SetSimulationController(handle, 1);
-  agent->ForceRedraw();
-  agent->Commit();
-  app->RunOneTurn(0);
-  ASSERT_TRUE(agent->GetDrawMessage()->IsPosted());
-  ntAgent = nullptr;  // destroys the agent and, with it, the waiting message
-  agent = nullptr;
-  w->GetViewer()->DeliverSwap();  // must reach nothing
-  EXPECT_EQ(kf->GetRefCount(), 1u) << "only the test's handle holds the controller";
-  handle = nullptr;
 }

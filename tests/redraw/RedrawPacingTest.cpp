@@ -33,15 +33,9 @@ class RedrawPacing : public ::testing::Test {
     Settings::SetUpdateTime(1000.0f);  // timed refresh out of the way unless a test sets it
   }
   void TearDown() override {
-    for (Agent* a : agents) {
-      NUVISimControllerKeyFrame_var none;
-      a->SetSimulationController(none, 0);
-      NUVISimControllerNegociatedTime_var noneNT;
-      a->SetSimulationController(noneNT, 0);
-      a->Release();
-    }
-    for (NUVBaseUnknown* c : controllers) c->Release();
-    NUVSimMessageQueue::DeleteMessageQueueInstance();
+    for (Agent* a : agents) EXPECT_EQ(a->Release(), 0u);
+    NUVSimMessageQueue::DeleteMessageQueueInstance();  // with the messages still queued
+    for (NUVBaseUnknown* c : controllers) EXPECT_EQ(c->Release(), 0u) << "everything let it go";
     Settings::ResetToDefaults();
     NUVOsResetEmulation();
   }
@@ -53,30 +47,20 @@ class RedrawPacing : public ::testing::Test {
     agents.push_back(agent);
     agent->SetWithGraphics(graphics ? 1 : 0);
     if (negociatedTime) {
-      auto* c = new FakeNegociatedTimeController;
-      controllers.push_back(c);
-      NUVISimControllerNegociatedTime_var h(c);
-      agent->SetSimulationController(h, 1);
+      Attach<FakeNegociatedTimeController, NUVISimControllerNegociatedTime_var>(agent);
     } else {
-      auto* c = new FakeKeyFrameController;
-      controllers.push_back(c);
-      NUVISimControllerKeyFrame_var h(c);
-      agent->SetSimulationController(h, 1);
+      Attach<FakeKeyFrameController, NUVISimControllerKeyFrame_var>(agent);
     }
     agent->Init();
     agent->Activate();
     return agent;
   }
-  // One key-frame step: value, commit. Returns the frame state decided.
-  int Step(Agent* agent, double value) {
-    agent->SetCurrentSimValue(NUVSimValue(value));
-    int state = agent->GetFrameState();
-    agent->Commit();
-    SimLoopStatus status;
-    agent->GetLoopStatus(status);
-    return state;
+  template <class Controller, class Handle>
+  void Attach(Agent* agent) {
+    controllers.push_back(new Controller);
+    Handle handle(static_cast<Controller*>(controllers.back()));
+    agent->SetSimulationController(handle, 1);
   }
-  // The agent's next proposal, after setting a value.
   static NUVSimValue Proposal(Agent* agent) {
     NUVSimValue proposed;
     agent->GetNextProposedValue(proposed);
@@ -86,11 +70,6 @@ class RedrawPacing : public ::testing::Test {
     agent->SetCurrentSimValue(NUVSimValue(value));
     return Proposal(agent);
   }
-  static NUVSimValue Interval(Agent* agent, int withSpeedFactor) {
-    NUVSimValue interval;
-    agent->GetInternalInterval(interval, withSpeedFactor);
-    return interval;
-  }
   // "drawable drawing observable" as three digits.
   static std::string Flags(Agent* agent) {
     unsigned char drawable = 9, drawing = 9, observable = 9;
@@ -99,15 +78,17 @@ class RedrawPacing : public ::testing::Test {
     agent->IsFrameObservable(observable);
     return std::to_string(drawable) + std::to_string(drawing) + std::to_string(observable);
   }
-  static SimLoopStatus Loop(Agent* agent) {
-    SimLoopStatus status = SimLoopUnset;
-    agent->GetLoopStatus(status);
-    return status;
+  // What a getter of the agent answers.
+  template <class T>
+  static T Get(Agent* agent, long (Agent::*get)(T&)) {
+    T value{};
+    (agent->*get)(value);
+    return value;
   }
-  static NUVSimValue NextScheduled(Agent* agent) {
-    NUVSimValue next;
-    agent->GetNextScheduled(next);
-    return next;
+  static NUVSimValue Interval(Agent* agent, unsigned char withSpeedFactor) {
+    NUVSimValue interval;
+    agent->GetInternalInterval(interval, withSpeedFactor);
+    return interval;
   }
   static void Seconds(double s) {
     NUVOsAdvancePerformanceCounter(static_cast<long long>(s * kSecond));
@@ -117,104 +98,90 @@ class RedrawPacing : public ::testing::Test {
   std::vector<NUVBaseUnknown*> controllers;
 };
 
+const double kProposal = -2.0;  // a step whose value is the agent's proposal
+struct PacingStep {
+  double seconds, value;
+  int state;
+};
+struct PacingCase {
+  const char* what;
+  std::string settings;
+  std::vector<PacingStep> steps;
+};
+
+std::vector<std::string>& Reads() {
+  static std::vector<std::string> reads;
+  return reads;
+}
+void Record(const char* setting) { Reads().push_back(setting); }  // the settings' read observer
+typedef std::vector<std::string> Names;
+
 }  // namespace
 
-TEST_F(RedrawPacing, SynchronousRefreshDrawsEveryNthStep) {
-  Settings::SetSynchronousRefresh(1);
-  Settings::SetUpdateRate(3);
-  Agent* agent = MakeAgent(false);
-  EXPECT_EQ(Step(agent, 0.1), Agent::FramePending);
-  EXPECT_EQ(Step(agent, 0.2), Agent::FramePending);
-  EXPECT_EQ(Step(agent, 0.3), Agent::FrameDrawSynchronous) << "a new agent draws the third step";
-  EXPECT_TRUE(agent->GetDrawMessage()->GetDrawable()) << "Commit made the message drawable";
-
-  agent->ReInitData(SimReInitStart);
-  EXPECT_EQ(agent->GetFrameState(), Agent::FrameObserve);
-  std::vector<int> states;
-  for (int i = 1; i <= 4; ++i) states.push_back(Step(agent, 0.1 * i));
-  EXPECT_EQ(states, (std::vector<int>{Agent::FrameDrawSynchronous, Agent::FramePending,
-                                      Agent::FramePending, Agent::FrameDrawSynchronous}))
-      << "after ReInitData the first step is drawn";
-
-  Settings::SetGraphicsUpdatesYesOrNo(0);
-  states.clear();
-  for (int i = 1; i <= 3; ++i) states.push_back(Step(agent, 1 + 0.1 * i));
-  EXPECT_EQ(states,
-            (std::vector<int>{Agent::FramePending, Agent::FramePending, Agent::FrameObserve}))
-      << "graphics updates off: observed only";
-
-  Agent* noGraphics = MakeAgent(false, false);
-  EXPECT_EQ(Step(noGraphics, 0.1), Agent::FrameObserve);
-  EXPECT_EQ(noGraphics->GetDrawMessage(), nullptr);
-
-  Settings::SetGraphicsUpdatesYesOrNo(1);
-  Settings::SetUpdateRate(1);
-  EXPECT_EQ(Step(agent, 2.1), Agent::FrameDrawSynchronous) << "a rate of one: every step";
-  EXPECT_EQ(Step(agent, 2.2), Agent::FrameDrawSynchronous);
-}
-
-TEST_F(RedrawPacing, TimedRefreshDrawsOncePerUpdateTime) {
-  Settings::SetUpdateTime(0.5f);
-  Agent* agent = MakeAgent(false);
-  EXPECT_EQ(Step(agent, 0.1), Agent::FramePending);
-  Seconds(0.3);
-  EXPECT_EQ(Step(agent, 0.2), Agent::FramePending);
-  Seconds(0.3);  // 0.6 s since the last refresh
-  EXPECT_EQ(Step(agent, 0.3), Agent::FrameDrawForced);
-  EXPECT_EQ(Step(agent, 0.4), Agent::FramePending) << "the refresh stopwatch restarted";
-  Seconds(0.5);
-  EXPECT_EQ(Step(agent, 0.5), Agent::FramePending) << "exactly the update time is not more";
-  Seconds(0.01);
-  EXPECT_EQ(Step(agent, 0.6), Agent::FrameDrawForced);
-
-  Settings::SetGraphicsUpdatesYesOrNo(0);
-  Seconds(0.6);
-  EXPECT_EQ(Step(agent, 0.7), Agent::FrameObserve);
-}
-
-TEST_F(RedrawPacing, TimedRefreshOnAForeignStepDrawsWithoutObserving) {
-  Settings::SetUpdateTime(0.5f);
-  Settings::SetMasterClockYesOrNo(1);
-  Agent* agent = MakeAgent(true);
-  NUVSimValue proposed;
-  ProposalAfter(agent, 0.0);                     // proposes 0.1
-  agent->SetCurrentSimValue(NUVSimValue(0.05));  // another agent's step
-  EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
-  agent->GetNextProposedValue(proposed);
-  Seconds(0.6);
-  agent->SetCurrentSimValue(NUVSimValue(0.07));
-  EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawOnly);
-  EXPECT_EQ(Flags(agent), "110") << "drawn, not observed";
-
-  Settings::SetGraphicsUpdatesYesOrNo(0);
-  agent->GetNextProposedValue(proposed);
-  Seconds(0.6);
-  agent->SetCurrentSimValue(NUVSimValue(0.08));
-  EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone);
-}
-
-TEST_F(RedrawPacing, NegociatedTimeWithAndWithoutTheMasterClock) {
-  Settings::SetMasterClockYesOrNo(1);
-  Agent* agent = MakeAgent(true);
-  NUVSimValue proposed;
-  EXPECT_EQ(ProposalAfter(agent, 0.0), NUVSimValue(0.1)) << "the master clock proposes its grid";
-  agent->SetCurrentSimValue(NUVSimValue(0.1));
-  EXPECT_EQ(agent->GetFrameState(), Agent::FramePending) << "the proposed value is an own step";
-
-  Settings::SetMasterClockYesOrNo(0);
-  EXPECT_EQ(Proposal(agent), NUVSimValue(-1.0)) << "without master clock and schedule: no value";
-  agent->SetCurrentSimValue(NUVSimValue(0.13));
-  EXPECT_EQ(agent->GetFrameState(), Agent::FramePending)
-      << "without the master clock every step is an own step";
-
-  Settings::SetRealTimeYesOrNo(1);
-  agent->GetNextProposedValue(proposed);
-  NUVSimValue own;
-  agent->GetProposed(own);
-  agent->SetCurrentSimValue(NUVSimValue(0.01));
-  EXPECT_EQ(agent->GetFrameState(), Agent::FrameNone) << "real time: only the proposed value";
-  agent->SetCurrentSimValue(own);
-  EXPECT_EQ(agent->GetFrameState(), Agent::FrameDrawRealTime);
+// The frame state decided at each step by a fresh agent. Settings words:
+// "nt" a negotiated-time agent (else key-frame), "syncN" synchronous refresh
+// every N steps, "timed" a refresh time of 0.5 s, "noupdates" graphics updates
+// off, "master" the master clock, "realtime" real-time play, "nographics" an
+// agent without graphics, "reinit" ReInitData before the first step. A step
+// lets real time pass, then (negotiated time: after asking for a proposal)
+// sets its value, kProposal standing for the proposal, and commits.
+TEST_F(RedrawPacing, FrameStatesStepByStep) {
+  const int P = Agent::FramePending, O = Agent::FrameObserve, N = Agent::FrameNone,
+            D = Agent::FrameDrawSynchronous, F = Agent::FrameDrawForced;
+  const std::vector<PacingCase> cases = {
+      {"a new agent draws every third step", "sync3",
+       {{0, .1, P}, {0, .2, P}, {0, .3, D}, {0, .4, P}, {0, .5, P}, {0, .6, D}}},
+      {"after ReInitData the first step is drawn", "sync3 reinit",
+       {{0, .1, D}, {0, .2, P}, {0, .3, P}, {0, .4, D}}},
+      {"a rate of one draws every step", "sync1", {{0, .1, D}, {0, .2, D}}},
+      {"graphics updates off: observed only", "sync3 noupdates",
+       {{0, .1, P}, {0, .2, P}, {0, .3, O}}},
+      {"an agent without graphics observes", "sync1 nographics", {{0, .1, O}}},
+      {"timed refresh once more than the update time has passed", "timed",
+       {{0, .1, P}, {.3, .2, P}, {.3, .3, F}, {0, .4, P}, {.5, .5, P}, {.01, .6, F}}},
+      {"timed refresh with graphics updates off", "timed noupdates", {{.6, .1, O}}},
+      {"a foreign step is drawn, not observed, once the time has passed", "nt master timed",
+       {{0, .05, N}, {.6, .07, Agent::FrameDrawOnly}, {0, kProposal, P}}},
+      {"a foreign step with graphics updates off", "nt master timed noupdates", {{.6, .05, N}}},
+      {"without the master clock every step is an own step", "nt", {{0, .13, P}, {0, .05, P}}},
+      {"real time draws the proposed value only", "nt master realtime",
+       {{0, .01, N}, {.2, kProposal, Agent::FrameDrawRealTime}}},
+  };
+  for (const PacingCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto has = [&](const char* word) {
+      return (" " + c.settings + " ").find(std::string(" ") + word + " ") != std::string::npos;
+    };
+    Settings::ResetToDefaults();
+    Settings::SetSynchronousRefresh(has("sync1") || has("sync3"));
+    Settings::SetUpdateRate(has("sync3") ? 3 : 1);
+    Settings::SetUpdateTime(has("timed") ? 0.5f : 1000.0f);
+    Settings::SetGraphicsUpdatesYesOrNo(!has("noupdates"));
+    Settings::SetMasterClockYesOrNo(has("master"));
+    Settings::SetRealTimeYesOrNo(has("realtime"));
+    Agent* agent = MakeAgent(has("nt"));
+    if (has("nographics")) agent->SetWithGraphics(0);
+    if (has("reinit")) agent->ReInitData(SimReInitStart);
+    std::vector<int> states, expected;
+    for (const PacingStep& s : c.steps) {
+      NUVSimValue proposed;
+      if (has("nt")) agent->GetNextProposedValue(proposed);
+      Seconds(s.seconds);
+      agent->GetDrawMessage()->SetDrawable(0);
+      agent->SetCurrentSimValue(s.value == kProposal ? proposed : NUVSimValue(s.value));
+      states.push_back(agent->GetFrameState());
+      if (s.state == Agent::FrameDrawOnly) {
+        EXPECT_EQ(Flags(agent), "110") << "drawn, not observed";
+      }
+      agent->Commit();
+      Get(agent, &Agent::GetLoopStatus);
+      expected.push_back(s.state);
+      bool drawn = s.state >= Agent::FrameDrawSynchronous && s.state <= Agent::FrameDrawForced;
+      EXPECT_EQ(agent->GetDrawMessage()->GetDrawable(), drawn ? 1 : 0)
+          << "Commit marks the message drawable exactly when the step is drawn";
+    }
+    EXPECT_EQ(states, expected);
+  }
 }
 
 TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsRepeatsAfterResetAndClampsToTheEnd) {
@@ -225,7 +192,6 @@ TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsRepeatsAfterResetAndClampsToThe
   EXPECT_EQ(ProposalAfter(agent, 0.3), NUVSimValue(0.4)) << "exactly on the redraw: one step";
   agent->SetCurrentSimValue(NUVSimValue(0.4));
   agent->Reset();
-  NUVSimValue v;
   EXPECT_EQ(Proposal(agent), NUVSimValue(0.4)) << "repeated after Reset";
   EXPECT_EQ(Proposal(agent), NUVSimValue(0.5)) << "then advances normally";
 
@@ -246,7 +212,6 @@ TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsRepeatsAfterResetAndClampsToThe
 TEST_F(RedrawPacing, IntervalChangesRebaseThePendingRedrawWithinTheirBounds) {
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
-  NUVSimValue v;
   EXPECT_EQ(agent->SetInterval(NUVSimValue(0.0)), E_FAIL);
   EXPECT_EQ(agent->SetInterval(NUVSimValue(-1.0)), E_FAIL);
   EXPECT_EQ(Interval(agent, 0), NUVSimValue(0.1)) << "a rejected interval changes nothing";
@@ -279,22 +244,21 @@ TEST_F(RedrawPacing, IntervalChangesRebaseThePendingRedrawWithinTheirBounds) {
 
 TEST_F(RedrawPacing, ScheduledRedraws) {
   Agent* agent = MakeAgent(true);
-  NUVSimValue v;
   agent->ScheduleRedraw(NUVSimValue(2.0));
   agent->ScheduleRedraw(NUVSimValue(1.0));
   agent->ScheduleRedraw(NUVSimValue(2.0));
   agent->ScheduleRedraw(NUVSimValue());
   agent->ScheduleRedraw(NUVSimValue(-3.0));
   EXPECT_EQ(agent->GetScheduledCount(), 2) << "no duplicates, nothing at or below empty";
-  EXPECT_EQ(NextScheduled(agent), NUVSimValue(1.0));
+  EXPECT_EQ(Get(agent, &Agent::GetNextScheduled), NUVSimValue(1.0));
   agent->SetCurrentSimValue(NUVSimValue(1.0));
-  EXPECT_EQ(NextScheduled(agent), NUVSimValue(2.0));
+  EXPECT_EQ(Get(agent, &Agent::GetNextScheduled), NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 2) << "GetNextScheduled changes nothing";
   EXPECT_EQ(Proposal(agent), NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 1) << "1.0 left the list";
   EXPECT_EQ(ProposalAfter(agent, 2.5), NUVSimValue(NUVSimValue::DblMax))
       << "none left: the greatest value";
-  EXPECT_EQ(NextScheduled(agent), NUVSimValue(-1.0));
+  EXPECT_EQ(Get(agent, &Agent::GetNextScheduled), NUVSimValue(-1.0));
 
   Settings::SetMasterClockYesOrNo(1);
   agent->ScheduleRedraw(NUVSimValue(9.0));
@@ -368,55 +332,45 @@ TEST_F(RedrawPacing, GrowingRealTimeAdvancesStopPlayWithTheLatenessError) {
   Settings::SetRealTimeYesOrNo(1);
   Settings::SetMasterClockYesOrNo(1);
   Agent* agent = MakeAgent(true);
+  NUVISimErrorManager_var manager;
+  PLMGetSimErrorManager::Get(manager, 1, nullptr, nullptr);
+  ASSERT_TRUE(manager);
+  auto errors = [&] {
+    int n = -1;
+    manager->GetNumberOfErrors(n);
+    return n;
+  };
   agent->SetCurrentSimValue(NUVSimValue(0.0));
   for (int i = 1; i <= 10; ++i) {
     Seconds(0.001 * i);
     agent->SetCurrentSimValue(Proposal(agent));
-    EXPECT_EQ(Loop(agent), SimLoopContinue) << "growth " << i;
+    EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopContinue) << "growth " << i;
   }
-  NUVISimErrorManager_var manager;
-  PLMGetSimErrorManager::Get(manager, 1, nullptr, nullptr);
-  ASSERT_TRUE(manager);
-  int errors = -1;
-  manager->GetNumberOfErrors(errors);
-  EXPECT_EQ(errors, 0);
-
+  EXPECT_EQ(errors(), 0);
   Seconds(0.011);
   agent->SetCurrentSimValue(Proposal(agent));
   agent->Commit();
   agent->GetDrawMessage()->SetDrawable(0);
   NUVSimMessageQueue::GetInstance()->EmptyQueue();
-  EXPECT_EQ(Loop(agent), SimLoopStop) << "the eleventh growth stops play";
+  EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopStop) << "the eleventh growth stops play";
   EXPECT_FALSE(agent->GetDrawMessage()->IsPosted()) << "no draw-or-continue message meanwhile";
-  manager->GetNumberOfErrors(errors);
-  ASSERT_EQ(errors, 1);
+  ASSERT_EQ(errors(), 1);
   NUVSimulationError* error = nullptr;
   ASSERT_EQ(manager->GetError(1, error), S_OK);
   EXPECT_EQ(error->GetInformationOnErrorType(), NUVErrorTypeError);
-  NUVUnicodeString text = error->GetMessageText();
-  EXPECT_NE(text.Std().find("behind"), std::string::npos) << text.Std();
+  EXPECT_NE(error->GetMessageText().Std().find("behind"), std::string::npos);
   error->Release();
-  EXPECT_EQ(Loop(agent), SimLoopStop);
-  manager->GetNumberOfErrors(errors);
-  EXPECT_EQ(errors, 2) << "raised at every call while late";
-
+  EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopStop);
+  EXPECT_EQ(errors(), 2) << "raised at every call while late";
   Seconds(0.001);  // shorter than the advance before: not growing
   Proposal(agent);
-  EXPECT_EQ(Loop(agent), SimLoopContinue) << "one non-growing advance brings play back";
+  EXPECT_EQ(Get(agent, &Agent::GetLoopStatus), SimLoopContinue)
+      << "one non-growing advance brings play back";
   PLMGetSimErrorManager::RemoveManager(manager);
 }
 
 // Every decision reads the settings it needs anew, in its own order, and
 // only those: a cached setting or a read in the wrong branch shows here.
-namespace {
-std::vector<std::string>& Reads() {
-  static std::vector<std::string> reads;
-  return reads;
-}
-void Record(const char* setting) { Reads().push_back(setting); }
-typedef std::vector<std::string> Names;
-}  // namespace
-
 TEST_F(RedrawPacing, SettingsAreReadAtEveryStepInTheirOrder) {
   Settings::SetSynchronousRefresh(1);
   Settings::SetUpdateRate(3);

@@ -27,10 +27,7 @@ class FakeController : public ControllerI {
     if (onIterate) onIterate();
     return S_OK;
   }
-  long GetInitialization(NUVISimInitialization_var& init) override {
-    init = nullptr;
-    return E_FAIL;
-  }
+  long GetInitialization(NUVISimInitialization_var& i) override { i = nullptr; return E_FAIL; }
   long SetControlledAgent(NUVVar<AgentI>&) override { return S_OK; }
   long GetControlledAgent(NUVVar<AgentI>& agent) override { agent = nullptr; return S_OK; }
   long Stop() override { return S_OK; }

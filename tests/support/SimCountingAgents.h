@@ -6,6 +6,7 @@
 #ifndef SimCountingAgents_h
 #define SimCountingAgents_h
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,14 +19,25 @@
 struct SimCallLog {
   std::vector<std::string> calls;
   void Add(const std::string& tag, const std::string& what) { calls.push_back(tag + ":" + what); }
-  // Calls joined by spaces, for readable failures.
-  std::string Joined() const;
-  // Calls of one agent, without the tag.
-  std::vector<std::string> Of(const std::string& tag) const;
   void Clear() { calls.clear(); }
+  std::string Joined() const {  // calls joined by spaces, for readable failures
+    std::string s;
+    for (const std::string& c : calls) s += (s.empty() ? "" : " ") + c;
+    return s;
+  }
+  std::vector<std::string> Of(const std::string& tag) const {  // one agent's calls, untagged
+    std::vector<std::string> out;
+    for (const std::string& c : calls)
+      if (c.compare(0, tag.size() + 1, tag + ":") == 0) out.push_back(c.substr(tag.size() + 1));
+    return out;
+  }
 };
 
-std::string SimFormat(const NUVSimValue& value);
+inline std::string SimFormat(const NUVSimValue& value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%g", value.GetValue());
+  return text;
+}
 
 // The calls both agent interfaces share.
 template <class AgentI, class ControllerI>
@@ -90,15 +102,11 @@ class SimCountingKeyFrameAgent
   NUV_DECLARE_CLASS
  public:
   using SimCountingAgent::SimCountingAgent;
-  long SetCurrentMode(int m) override { return Note("Mode " + std::to_string(m)); }
+  long SetCurrentMode(int) override { return S_OK; }
   long GetModeParams(int, unsigned char&, NUVSimValue&, NUVSimValue&, NUVSimValue&, NUVSimValue&,
-                     unsigned char&, unsigned char&) override {
-    return S_OK;
-  }
+                     unsigned char&, unsigned char&) override { return S_OK; }
   long DispatchModeParams(int, const NUVSimValue&, const NUVSimValue&, const NUVSimValue&,
-                          const NUVSimValue&, unsigned char, unsigned char) override {
-    return Note("DispatchModeParams");
-  }
+                          const NUVSimValue&, unsigned char, unsigned char) override { return S_OK; }
   long GetKFType(SimAgentType& t) override { return GetType(t); }
 };
 
