@@ -6,6 +6,8 @@
 #include "LoopFixture.h"
 #include "NUVDictionary.h"
 #include "NUVFrmWindow.h"
+#include "NUVGraphicWindow.h"
+#include "NUVCallbackManager.h"
 #include "NUVViewer.h"
 #include "NUVISimAgentNegociatedTime.h"
 #include "NUVSimAgentRedraw3D.h"
@@ -144,4 +146,51 @@ TEST_F(RedrawAgent, ControllerReleasingTheAgentDuringAnIterationIsSafe) {
   kf->Release();
   RunUntil([] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
   EXPECT_EQ(FakeKeyFrameController::Live(), 0);
+}
+
+// Another subscriber of the swap the agent's message waits for destroys the
+// agent, before or after the message's own callback ran: nothing may reach
+// the agent or its messages once gone, and the controller gets its
+// references back.
+TEST_F(RedrawAgent, DestroyedByAnotherSubscriberOfTheSameSwap) {
+  FrameTestScene scene;
+  NUVFrmWindow* w = scene.Add3DWindow();
+  NUVGraphicWindow* support = w->GetViewer()->GetSupport();
+  auto* kf = new FakeKeyFrameController;
+  NUVISimControllerKeyFrame_var handle(kf);
+  kf->Release();
+  for (bool releasedFirst : {true, false}) {
+    SCOPED_TRACE(releasedFirst ? "released before the message's callback" : "released after it");
+    NUVISimAgentNegociatedTime* raw = nullptr;
+    NUVInstantiateComponent("NUVSimAgentRedraw3D", IID_NUVISimAgentNegociatedTime,
+                            reinterpret_cast<void**>(&raw));
+    auto* other = dynamic_cast<NUVSimAgentRedraw3D*>(raw->GetImpl());
+    other->SetWithGraphics(1);
+    other->SetSimulationController(handle, 1);
+    auto* killer = new FrameEventRecorder;
+    killer->_pContext = &raw;
+    killer->_pThen = [](FrameEventRecorder* r, void*) {
+      auto** agent = static_cast<NUVISimAgentNegociatedTime**>(r->_pContext);
+      if (*agent) (*agent)->Release();
+      *agent = nullptr;
+    };
+    auto subscribe = [&] {
+      ::AddCallback(killer, support, NUVGraphicWindow::GRAPHICWINDOW_SWAP(),
+                    NUVSubscriberMethodCast(&FrameEventRecorder::OnEvent), nullptr);
+    };
+    if (releasedFirst) subscribe();  // its callback comes before the message's
+    other->ForceRedraw();
+    other->Commit();
+    app->RunOneTurn(0);  // the draw runs and waits for the swap
+    ASSERT_TRUE(other->GetDrawMessage()->IsPosted());
+    if (!releasedFirst) subscribe();
+    w->GetViewer()->DeliverSwap();
+    EXPECT_EQ(raw, nullptr) << "the other subscriber destroyed the agent";
+    RunUntil([] { return NUVSimMessageQueue::GetInstance()->Size() == 0; });
+    w->GetViewer()->DeliverSwap();  // must reach nothing
+    EXPECT_EQ(NUVSimMessageQueue::GetInstance()->Size(), 0);
+    EXPECT_EQ(kf->GetRefCount(), 1u) << "the agent and its messages gave theirs back";
+    ::RemoveCallbacksOn(killer, support, NUVGraphicWindow::GRAPHICWINDOW_SWAP(), nullptr);
+    killer->Release();
+  }
 }
