@@ -1,7 +1,7 @@
-// The coordinator tests' fixture: spy structured agents, a layout with one 3D
-// window (whose viewer the coordinator watches), and the coordinator of the
-// default context; every coordinator is reset at the end and no fake agent
-// may outlive the test.
+// The coordinator tests' fixture: spying structured agents, a layout with one
+// 3D window (the viewer the coordinator watches) and the default context's
+// coordinator; every coordinator is reset at the end, and no fake agent may
+// outlive the test.
 #ifndef ObservationFixture_h
 #define ObservationFixture_h
 
@@ -26,25 +26,22 @@ class ObservationTest : public ::testing::Test {
     NUVSimMasterObservation::ResetAll();
     EXPECT_EQ(FakeObservedAgent::liveCount, 0) << "every agent should have been released";
   }
-  // A new agent held by the returned handle only.
-  NUVISimAgentKeyFrame_var Agent(const char* tag, const char* className = "FakeObservedAgent",
-                                 FakeObservedAgent** out = nullptr) {
+  // A new agent that only the returned handle holds.
+  NUVISimAgentKeyFrame_var Agent(const char* tag, FakeObservedAgent** out = nullptr,
+                                 const char* className = "FakeObservedAgent") {
     auto* agent = new FakeObservedAgent(&log, tag, className);
     NUVISimAgentKeyFrame_var handle(agent);
     agent->Release();
     if (out) *out = agent;
     return handle;
   }
-  int ViewerSubscriptions() const {
-    return viewer->GetCallbackManager()->CountCallbacks(NUVViewer::VIEWER_UPDATE());
-  }
-  // The calls of one kind, as "<tag>" words joined by spaces.
+  int ViewerSubscriptions() const { return viewer->GetCallbackManager()->CountCallbacks(NUVViewer::VIEWER_UPDATE()); }
+  // The tags of the agents that received `what`, in order.
   std::string Calls(const std::string& what) const {
     std::string s;
     for (const std::string& c : log.calls) {
       size_t colon = c.find(':');
-      if (c.compare(colon + 1, std::string::npos, what) == 0)
-        s += (s.empty() ? "" : " ") + c.substr(0, colon);
+      if (c.compare(colon + 1, std::string::npos, what) == 0) s += (s.empty() ? "" : " ") + c.substr(0, colon);
     }
     return s;
   }
