@@ -125,8 +125,9 @@ long NUVSimMasterObservationAgentList::ApplyObservations() {
   NUVSimWindowServices::LockDrawRequest(1);
   _AcceptNotifications = 0;
   for (int i = 1; i <= n; ++i) {
-    // A copy: the agent may be removed from the list while it computes.
-    NUVISimAgentKeyFrame_var agent(_InteractiveAgents[i].get());
+    // A copy of the entry (already the key-frame interface): the agent may
+    // be removed from the list while it computes.
+    NUVISimAgentKeyFrame_var agent = _InteractiveAgents[i];
     if (!agent) continue;
     unsigned char enabled = 1;
     agent->GetEnabled(enabled);
@@ -143,7 +144,7 @@ long NUVSimMasterObservationAgentList::ApplyObservations() {
   if (!_InteractiveOnly) {
     const int m = _ModeAgents.Size();
     for (int i = 1; i <= m; ++i) {
-      NUVISimAgentKeyFrame_var agent(_ModeAgents[i].get());
+      NUVISimAgentKeyFrame_var agent = _ModeAgents[i];
       if (!!agent) ObserveIfEnabled(agent);
     }
   }

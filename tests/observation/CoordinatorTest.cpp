@@ -43,9 +43,9 @@ TEST_F(ObservationTest, RegistrationKeepsOrderAndDuplicatesAndRefreshesOnlyTheKe
   ASSERT_EQ(coordinator->AddAgent(b, 0, 1), S_OK);
   ASSERT_EQ(coordinator->AddAgent(a, 1, 0), S_OK);
   EXPECT_EQ(log.Joined(),
-            "a:Switch 0 a:Context null KF:MembersChanged 0 NT:MembersChanged 0 a:AddEntity a:Sync set "
-            "b:Switch 1 b:Context null KF:MembersChanged 1 NT:MembersChanged 0 b:AddEntity b:Sync set "
-            "a:Switch 0 a:Context null KF:MembersChanged 0 NT:MembersChanged 0 a:AddEntity a:Sync set");
+            "a:Switch 0 a:Context set KF:MembersChanged 0 NT:MembersChanged 0 a:AddEntity a:Sync set "
+            "b:Switch 1 b:Context set KF:MembersChanged 1 NT:MembersChanged 0 b:AddEntity b:Sync set "
+            "a:Switch 0 a:Context set KF:MembersChanged 0 NT:MembersChanged 0 a:AddEntity a:Sync set");
   NUVISimAgentKeyFrame_var mainKF;
   coordinator->GetMainAgent(mainKF);
   NUVListValNUVISimAgentKeyFrame_var members;
@@ -133,7 +133,7 @@ TEST_F(ObservationTest, ObservationModeDecidesWhoIsObserved) {
   FakeObservedAgent *pick, *low, *redraw, *silent;
   NUVISimAgentKeyFrame_var m1 = Agent("pick", "FakeObservedAgent", &pick),
                            m2 = Agent("low", "FakeObservedAgent", &low),
-                           m3 = Agent("redraw", "NUVSimAgentRedraw3D", &redraw),
+                           m3 = Agent("redraw", "NUVSimAgentRefreshCompass", &redraw),
                            m4 = Agent("silent", "FakeObservedAgent", &silent);
   pick->type = redraw->type = 6;
   silent->answersType = false;

@@ -129,7 +129,7 @@ TEST(PointerList, OperationsKeepOrderAndIgnoreOutOfRange) {
   EXPECT_EQ(list.RemoveDuplicates(&removed), 1);
   EXPECT_EQ(removed[1], &n[2]);
   list.Size(6);
-  EXPECT_EQ(list.RemoveNulls(), 1);
+  EXPECT_EQ(list.RemoveNulls(), 2);
   auto byAddress = [](NUVSimNotification* a, NUVSimNotification* b) { return a < b ? -1 : a > b ? 1 : 0; };
   list.QuickSort(byAddress);
   NUVListPtrNUVSimNotification sorted(list), other;

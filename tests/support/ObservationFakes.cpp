@@ -82,11 +82,14 @@ SimCallLog* SpyStructuredAgents::log = nullptr;
 
 namespace {
 NUVBaseUnknown* CreateSpyKF() {
-  return new SpyStructuredAgent<NUVSimProbesStructuredAgentKeyFrame>(SpyStructuredAgents::log, "KF");
+  return new SpyStructuredAgent<NUVSimProbesStructuredAgentKeyFrame, NUVISimStructuredAgentKeyFrameMgt,
+                                NUVISimAgentKeyFrame_var, NUVListValNUVISimAgentKeyFrame_var>(
+      SpyStructuredAgents::log, "KF");
 }
 NUVBaseUnknown* CreateSpyNT() {
-  return new SpyStructuredAgent<NUVSimProbesStructuredAgentNegociatedTime>(SpyStructuredAgents::log,
-                                                                           "NT");
+  return new SpyStructuredAgent<NUVSimProbesStructuredAgentNegociatedTime,
+                                NUVISimStructuredAgentNegociatedTimeMgt, NUVISimAgentNegociatedTime_var,
+                                NUVListValNUVISimAgentNegociatedTime_var>(SpyStructuredAgents::log, "NT");
 }
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include <set>
 #include <string>
 
+#include "NUVListValNUVBaseUnknown_var.h"
 #include "NUVSimProbesStructuredAgentKeyFrame.h"
 #include "NUVSimProbesStructuredAgentNegociatedTime.h"
 #include "SimCountingAgents.h"
@@ -92,13 +93,29 @@ class FakeObservedAgent : public NUVBaseUnknown {
   std::unique_ptr<NUVMetaClass> _pMeta;  // null: the shared meta class
 };
 
-template <class Base>
+template <class Base, class MgtI, class AgentVar, class List>
 class SpyStructuredAgent : public Base {
+  struct Tie : NUVTie<MgtI, SpyStructuredAgent> {
+    using NUVTie<MgtI, SpyStructuredAgent>::NUVTie;
+    long AddMember(AgentVar& a) override { return this->Impl()->AddMember(a); }
+    long RemoveMember(AgentVar& a) override { return this->Impl()->RemoveMember(a); }
+    long RemoveAllMembers() override { return this->Impl()->RemoveAllMembers(); }
+    long GetMembers(List& l) override { return this->Impl()->GetMembers(l); }
+    long GetMember(const NUVString& n, AgentVar& a) override { return this->Impl()->GetMember(n, a); }
+    long MembersChanged(unsigned char r) override {
+      this->Impl()->log->Add(this->Impl()->tag, "MembersChanged " + std::to_string(r));
+      return this->Impl()->MembersChanged(r);
+    }
+  };
+
  public:
   SpyStructuredAgent(SimCallLog* l, const char* t) : log(l), tag(t) {}
-  long MembersChanged(unsigned char refresh) override {
-    log->Add(tag, "MembersChanged " + std::to_string(refresh));
-    return Base::MembersChanged(refresh);
+  long QueryInterface(const NUVIID& iid, void** out) override {
+    if (out && iid == MgtI::ClassId()) {
+      *out = NUVTieFindOrCreate<Tie>(this);
+      return *out ? S_OK : E_OUTOFMEMORY;
+    }
+    return Base::QueryInterface(iid, out);
   }
   SimCallLog* log;
   const char* tag;
