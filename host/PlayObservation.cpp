@@ -4,7 +4,6 @@
 
 #include "HeadlessFrame.h"
 #include "NUVApplication.h"
-#include "NUVFrmEditor.h"
 #include "NUVGetPLMStateSynchronousEventDispatcher.h"
 #include "NUVISimAgentKeyFrame.h"
 #include "NUVISimAgentNegociatedTime.h"
@@ -34,10 +33,12 @@ PlayObservation::PlayObservation(bool verbose) : _Verbose(verbose) {}
 
 PlayObservation::~PlayObservation() { Detach(); }
 
-bool PlayObservation::Attach(NUVFrmEditor* editor) {
-  NUVSimMasterObservation::Get(_Coordinator, editor, 1);
+bool PlayObservation::Attach() {
+  // Only the default context's coordinator runs interactive observation on
+  // viewer updates; the frame's editor is current, so it watches its viewer.
+  NUVSimMasterObservation::Get(_Coordinator, NUVBaseUnknown_var(), 1);
   if (!_Coordinator) {
-    std::fprintf(stderr, "velloran-play: the editor has no master observation coordinator\n");
+    std::fprintf(stderr, "velloran-play: there is no master observation coordinator\n");
     return false;
   }
   _pPublisher = _Coordinator->GetImpl(0);

@@ -7,7 +7,7 @@
 // key-frame or a negotiated-time controller through the real loop: compute
 // message, controller iteration, agents, Commit, draw-or-continue message,
 // draw, swap, compute message again. The scene is played through the master
-// observation coordinator of its editor, whose notifications it can print
+// observation coordinator of the default context, whose notifications it can print
 // (--verbose), and between two plays an object can be moved as a user drags
 // it, which the coordinator answers with one interactive observation
 // (--interactive). Everything it needs from the system comes through the
@@ -139,7 +139,7 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     const PlayCommandApi* api = libraries.Load();
     if (!api) return 1;
     PlayObservation observation(options.verbose);
-    if (!observation.Attach(frame.Editor())) return 1;
+    if (!observation.Attach()) return 1;
     const bool keys = NUVHostInput::AttachTerminal(app);
     NUVHostSignals::StopOnInterrupt(app);
     if (keys && !options.quiet && NUVOsTerminal::IsTerminal(NUVOsTerminal::Output)) {

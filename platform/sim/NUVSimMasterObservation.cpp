@@ -4,7 +4,6 @@
 
 #include "NUVBaseUnknown_WR.h"
 #include "NUVDictionary.h"
-#include "NUVFrmEditor.h"
 
 namespace {
 
@@ -21,10 +20,7 @@ std::vector<Entry>& Entries() {
   return *entries;
 }
 
-// The default (null) context is the current editor while there is one, so
-// that the default coordinator is the current editor's.
 NUVBaseUnknown* Identity(NUVBaseUnknown* context) {
-  if (!context) context = NUVFrmEditor::GetCurrentEditor();
   return context ? context->GetImpl() : nullptr;
 }
 

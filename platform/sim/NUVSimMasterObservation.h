@@ -3,9 +3,7 @@
 // subscribers.
 //
 // A context is any object (in practice an editor); the null context is the
-// default context: the current editor (NUVFrmEditor::GetCurrentEditor) while
-// there is one, a context of its own otherwise. Contexts are told apart by
-// their implementation object;
+// default context. Contexts are told apart by their implementation object;
 // the registry keeps no reference on them, and an entry whose context has
 // been destroyed is dropped (its coordinator released) by the next Get or
 // Reset. The registry holds one reference on each coordinator until Reset.
