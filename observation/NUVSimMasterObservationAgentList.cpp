@@ -23,7 +23,8 @@ NUVSimMasterObservationAgentList* NUVSimMasterObservationAgentList::GetInstance(
   NUVISimMasterObservation_var coordinator;
   NUVSimMasterObservation::Get(coordinator, iContext, iCreate);
   if (!coordinator) return nullptr;
-  return static_cast<NUVSimMasterObservationAgentList*>(coordinator->GetImpl(0));
+  // Null when the registry's coordinator is not one of this library's.
+  return dynamic_cast<NUVSimMasterObservationAgentList*>(coordinator->GetImpl(0));
 }
 
 void NUVSimMasterObservationAgentList::ResetInstance(NUVBaseUnknown_var iContext) {
