@@ -1,6 +1,8 @@
 #include "FakeControllers.h"
 #include "NUVFrmEditor.h"
 #include "NUVFrmLayout.h"
+#include "NUVGetPLMStateSynchronousEventDispatcher.h"
+#include "NUVPLMStateSynchronousEventDispatcher.h"
 #include "NUVSimNotification.h"
 #include "NUVSimWindowServices.h"
 #include "ObservationFixture.h"
@@ -172,8 +174,9 @@ TEST_F(ObservationTest, ObservationModeDecidesWhoIsObserved) {
   ntController->controlled = nullptr;
 }
 
-// Inside an observation: the draw lock is held, posts are refused, an agent
-// may remove itself and the next one; what was queued before is dropped.
+// An observation requested by a move: the draw lock is held, posts are
+// refused, an agent may remove itself and the next one; what was queued
+// before is dropped.
 TEST_F(ObservationTest, ObservationHoldsTheLockRefusesPostsAndSurvivesRemoval) {
   FakeObservedAgent* first;
   NUVISimAgentKeyFrame_var a = Agent("first", &first), b = Agent("second");
@@ -188,7 +191,7 @@ TEST_F(ObservationTest, ObservationHoldsTheLockRefusesPostsAndSurvivesRemoval) {
     coordinator->RemoveAgent(a);
     coordinator->RemoveAgent(b);
   };
-  coordinator->RequestObservations();
+  NUVGetPLMStateSynchronousEventDispatcher::GetPLMStateSynchronousEventDispatcher()->OccurrenceMoved(nullptr);
   viewer->DispatchViewerUpdate();
   NUVSimWindowServices::IsDrawLocked(after);
   EXPECT_TRUE(locked == 1 && after == 0);
