@@ -26,3 +26,7 @@ HeadlessFrame::~HeadlessFrame() {
 }
 
 int HeadlessFrame::FramesDrawn() const { return _pViewers[0]->GetDrawCount(); }
+
+void HeadlessFrame::RedrawAll() {
+  for (NUVViewer* viewer : _pViewers) viewer->Draw();
+}

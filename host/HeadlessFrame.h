@@ -22,6 +22,11 @@ class HeadlessFrame {
 
   // Frames the first window has drawn so far.
   int FramesDrawn() const;
+  NUVFrmEditor* Editor() const { return _pEditor; }
+  NUVViewer* FirstViewer() const { return _pViewers[0]; }
+  // Redraws both windows, as the application does after the user changed
+  // the model.
+  void RedrawAll();
 
  private:
   NUVFrmEditor* _pEditor;

@@ -48,6 +48,11 @@ const char kUsage[] =
     "                           each loop turn costs 0.1 ms, each step what --cost-growth says,\n"
     "                           and displays refresh as soon as the loop turns; play is then\n"
     "                           the same on any machine\n"
+    "  --interactive            after the first play, move one object as a user dragging it\n"
+    "                           would; the next viewer update runs one interactive observation\n"
+    "                           and its agents are printed\n"
+    "  --verbose                print the notifications the coordinator dispatches (play phases\n"
+    "                           and one per step)\n"
     "  --quiet                  no progress line\n"
     "  --help                   this text\n"
     "\n"
@@ -192,6 +197,8 @@ int ParseOne(const char* arg, Next next, PlayOptions& o) {
   if (!std::strcmp(arg, "--no-agent-graphics")) return o.agentGraphics = false, 0;
   if (!std::strcmp(arg, "--modelled-time")) return o.modelledTime = true, 0;
   if (!std::strcmp(arg, "--quiet")) return o.quiet = true, 0;
+  if (!std::strcmp(arg, "--verbose")) return o.verbose = true, 0;
+  if (!std::strcmp(arg, "--interactive")) return o.interactive = true, 0;
   return Bad("unknown option", arg);
 }
 

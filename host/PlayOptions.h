@@ -33,6 +33,8 @@ struct PlayOptions {
   double costGrowth = 0;     // percent more compute time per step for each mover; 0: free
   double refreshRate = 60;   // of the headless displays, Hz; 0: as soon as the loop turns
   bool modelledTime = false; // the clock reads the scene's cost model, not real time
+  bool verbose = false;      // print the coordinator's phase and cycle notifications
+  bool interactive = false;  // move an object after the first play and observe interactively
 };
 
 // Parses argv into `options`. Returns 0 to play, 1 when --help was shown,

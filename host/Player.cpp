@@ -86,13 +86,19 @@ bool Player::Play(const std::string& controller, PlayOutcome& out) {
   // The redraw agent first, then the recorder that reads its decisions,
   // then the moving objects.
   NUVSimPlayScene scene(nt ? NUVSimPlayScene::NegociatedTime : NUVSimPlayScene::KeyFrame);
+  if (_pCoordinator && scene.UseMasterObservation(_pCoordinator) != S_OK) {
+    std::fprintf(stderr, "velloran-play: the coordinator has no main agent to play\n");
+    return false;
+  }
   NUVVar<NUVBaseUnknown> recorderHeld;
   StepRecorder* recorder = nullptr;
   recorder = new StepRecorder(_pApi, agent, _KeepRows ? &out.run.steps : nullptr,
                               [&] { Update(*recorder, out, false); });
   recorderHeld.Attach(recorder);
-  scene.AddMember(agent);
-  scene.AddMember(recorder);
+  if (scene.AddMember(agent) != S_OK || scene.AddMember(recorder) != S_OK) {
+    std::fprintf(stderr, "velloran-play: the scene refused its agents\n");
+    return false;
+  }
   scene.AddMovers(3, _Options.end, _Options.costGrowth > 0 ? 10.0 : 0.0,
                   1.0 + _Options.costGrowth / 100.0);
   if (scene.Start(_Options.end, _Options.step, nt ? _Options.iterationsPerRun : 1) != S_OK) {

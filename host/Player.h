@@ -21,6 +21,7 @@
 class HeadlessFrame;
 class NUVApplication;
 class NUVBaseUnknown;
+class NUVISimMasterObservation;
 class NUVSimPlayScene;
 class StepRecorder;
 
@@ -43,6 +44,11 @@ class Player {
   Player(NUVApplication& app, HeadlessFrame& frame, const PlayCommandApi* api,
          const PlayOptions& options, bool keepRows);
 
+  // Plays the scene through this coordinator (null: a structured agent of
+  // the scene's own): its main agent is played and the scene's agents are
+  // registered with it.
+  void SetCoordinator(NUVISimMasterObservation* coordinator) { _pCoordinator = coordinator; }
+
   // Plays the scene under "kf" or "nt". False, with a message, when play
   // could not start.
   bool Play(const std::string& controller, PlayOutcome& out);
@@ -62,6 +68,7 @@ class Player {
   NUVApplication& _App;
   HeadlessFrame& _Frame;
   const PlayCommandApi* _pApi;
+  NUVISimMasterObservation* _pCoordinator = nullptr;  // borrowed
   const PlayOptions& _Options;
   const bool _KeepRows;
   bool _ShowProgress;

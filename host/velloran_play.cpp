@@ -6,8 +6,12 @@
 // name, and plays a small scene (objects moving along paths) with a
 // key-frame or a negotiated-time controller through the real loop: compute
 // message, controller iteration, agents, Commit, draw-or-continue message,
-// draw, swap, compute message again. Everything it needs from the system
-// comes through the platform layer. Threading: one thread, the loop's.
+// draw, swap, compute message again. The scene is played through the master
+// observation coordinator of the default context, whose notifications it can print
+// (--verbose), and between two plays an object can be moved as a user drags
+// it, which the coordinator answers with one interactive observation
+// (--interactive). Everything it needs from the system comes through the
+// platform layer. Threading: one thread, the loop's.
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -25,7 +29,9 @@
 #include "NUVSimExecutionOptionsSettings.h"
 #include "NUVViewer.h"
 #include "PlayCommand.h"
+#include "NUVGetPLMStateSynchronousEventDispatcher.h"
 #include "PlayFiles.h"
+#include "PlayObservation.h"
 #include "Player.h"
 
 namespace {
@@ -99,7 +105,10 @@ class Libraries {
 };
 
 // Plays each controller in turn; the runs played, and the status so far.
-int PlayAll(Player& player, const PlayOptions& options, std::vector<PlayRun>& runs) {
+// `between` runs after the first play (--interactive); false ends it all.
+template <class Between>
+int PlayAll(Player& player, const PlayOptions& options, std::vector<PlayRun>& runs,
+            Between between) {
   int status = 0;
   for (const std::string& controller : options.controllers) {
     PlayOutcome outcome;
@@ -109,6 +118,7 @@ int PlayAll(Player& player, const PlayOptions& options, std::vector<PlayRun>& ru
     if (outcome.stoppedByUser || outcome.interrupted) break;
     // Play that ended on a simulation error did not end normally.
     if (outcome.errors > 0) status = 1;
+    if (runs.size() == 1 && !between()) return 1;
   }
   return status;
 }
@@ -128,15 +138,21 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     Libraries libraries;
     const PlayCommandApi* api = libraries.Load();
     if (!api) return 1;
+    PlayObservation observation(options.verbose);
+    if (!observation.Attach()) return 1;
     const bool keys = NUVHostInput::AttachTerminal(app);
     NUVHostSignals::StopOnInterrupt(app);
     if (keys && !options.quiet && NUVOsTerminal::IsTerminal(NUVOsTerminal::Output)) {
       std::printf("press any key to end a long run early, q to stop play\n");
     }
     Player player(app, frame, api, options, files.Wanted());
-    status = PlayAll(player, options, runs);
+    player.SetCoordinator(observation.Coordinator());
+    status = PlayAll(player, options, runs, [&] {
+      return !options.interactive || observation.DragAndObserve(app, frame);
+    });
     NUVHostInput::DetachTerminal();
   }
+  NUVGetPLMStateSynchronousEventDispatcher::DestroyPLMStateSynchronousEventDispatcher();
   Drain(app);
   if (!files.Write(runs)) status = 1;
   if (NUVHostSignals::InterruptStatus() != 0) status = NUVHostSignals::InterruptStatus();

@@ -1,5 +1,6 @@
 // NUVListPtrNUVSimMessage: a list of message pointers with 1-based positions.
-// It neither owns nor reference-counts the messages.
+// It neither owns nor reference-counts the messages; its operations are those
+// of NUVSimListPtr.
 //
 //   NUVListPtrNUVSimMessage list;
 //   list.Append(message);
@@ -9,25 +10,18 @@
 #ifndef NUVListPtrNUVSimMessage_h
 #define NUVListPtrNUVSimMessage_h
 
-#include "NUVRawCollPV.h"
+#include "NUVSimListPtr.h"
 #include "VelloranExport.h"
 
 class NUVSimMessage;
 
-class VELLORAN_EXPORT NUVListPtrNUVSimMessage : public NUVRawCollPV {
+class VELLORAN_EXPORT NUVListPtrNUVSimMessage
+    : public NUVSimListPtr<NUVSimMessage, NUVListPtrNUVSimMessage> {
  public:
-  explicit NUVListPtrNUVSimMessage(int reserve = 0) : NUVRawCollPV(reserve) {}
+  using NUVSimListPtr::NUVSimListPtr;
   NUVListPtrNUVSimMessage(const NUVListPtrNUVSimMessage& other) = default;
-  NUVListPtrNUVSimMessage& operator=(const NUVListPtrNUVSimMessage& other) {
-    if (this != &other) NUVRawCollPV::operator=(other);
-    return *this;
-  }
-  virtual ~NUVListPtrNUVSimMessage() = default;
-
-  void Append(NUVSimMessage* message) { NUVRawCollPV::Append(message); }
-  NUVSimMessage* operator[](int position) const {
-    return static_cast<NUVSimMessage*>(NUVRawCollPV::operator[](position));
-  }
+  NUVListPtrNUVSimMessage& operator=(const NUVListPtrNUVSimMessage& other) = default;
+  ~NUVListPtrNUVSimMessage() override = default;
 };
 
 #endif

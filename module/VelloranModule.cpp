@@ -10,9 +10,11 @@ void VelloranModuleLoad() {
   VelloranVizServicesLoad();
   VelloranErrorsLoad();
   VelloranRedrawLoad();
+  VelloranObservationLoad();
 }
 
 void VelloranModuleUnload() {
+  VelloranObservationUnload();
   VelloranRedrawUnload();
   VelloranErrorsUnload();
   VelloranVizServicesUnload();

@@ -23,5 +23,7 @@ void VelloranErrorsUnload();
 
 void VelloranRedrawLoad();
 void VelloranRedrawUnload();
+void VelloranObservationLoad();
+void VelloranObservationUnload();
 
 #endif

@@ -162,6 +162,19 @@ void RemoveCallbacksOn(NUVBaseUnknown* subscriber, void* publisher, const char* 
 
 NUV_IMPLEMENT_CLASS(NUVEventSubscriber, NUVBaseUnknown, "VelloranPlatform")
 
+NUVEventSubscriber::NUVEventSubscriber()
+    : _pCallbackManager(NUVNew<NUVCallbackManager>(static_cast<void*>(this))) {}
+
+NUVEventSubscriber::NUVEventSubscriber(const NUVEventSubscriber& other)
+    : NUVBaseUnknown(other),
+      _pCallbackManager(NUVNew<NUVCallbackManager>(static_cast<void*>(this))) {}
+
+NUVEventSubscriber::~NUVEventSubscriber() {
+  // A dispatch in progress keeps the manager alive until it returns.
+  if (_pCallbackManager) _pCallbackManager->Release();
+  _pCallbackManager = nullptr;
+}
+
 int NUVEventSubscriber::AddCallback(void* publisher, const char* event,
                                     NUVSubscriberMethod method, void* clientData) {
   return ::AddCallback(this, publisher, event, method, clientData);

@@ -58,6 +58,7 @@ void NUVViewer::DeliverSwap() {
   // support keeps itself alive through its own dispatch.
   AddRef();
   _pSupport->DispatchSwap();
+  if (GetRefCount() > 1) DispatchViewerUpdate();
   Release();
 }
 

@@ -11,8 +11,10 @@
 // exists, the support reports the buffer swap on a later turn of the event
 // loop, never inside Draw. A viewer destroyed before that turn is not called
 // back. Tests may deliver swaps themselves (DeliverSwap) and turn automatic
-// swaps off per viewer. Updates (VIEWER_UPDATE) are published only through
-// DispatchViewerUpdate, never by Draw.
+// swaps off per viewer. Once a frame's swap is reported the viewer is up to
+// date and publishes VIEWER_UPDATE, as a real viewer does after a redraw: a
+// drawn viewer therefore raises its update on a later turn of the loop,
+// never inside Draw. DispatchViewerUpdate publishes one by hand.
 //
 // Threading: user-interface thread only.
 #ifndef NUVViewer_h
@@ -49,8 +51,9 @@ class VPL_EXPORT NUVViewer : public NUVBaseUnknown {
   static const char* VIEWER_UPDATE() { return "VIEWER_UPDATE"; }
   void DispatchViewerUpdate();
 
-  // Reports the swap of the last frame now through the support, and drops a
-  // swap report still pending.
+  // Reports the swap of the last frame now through the support, drops a
+  // swap report still pending, then publishes VIEWER_UPDATE (unless a swap
+  // callback destroyed the viewer).
   void DeliverSwap();
   int HasPendingSwap() const;
   // Per viewer, on by default; the process-wide switch below must be on too.

@@ -1,7 +1,8 @@
 // Registers the simulation engine's components with the component
 // dictionary when the platform library is loaded: the structured agents and
 // the clash synchronisation component the master observation coordinator
-// creates by name, the two controllers and the moving-object agent.
+// creates by name, the two controllers, the moving-object agent and the
+// dynamic interactive agent.
 #include "NUVDictionary.h"
 #include "NUVFillDictionary.h"
 #include "NUVSimKeyFrameController.h"
@@ -10,6 +11,7 @@
 #include "NUVSimProbesStructuredAgentKeyFrame.h"
 #include "NUVSimProbesStructuredAgentNegociatedTime.h"
 #include "RWMWDMSortImpl.h"
+#include "TavrinDynInteractiveAgent.h"
 
 namespace {
 
@@ -33,6 +35,7 @@ void RegisterSimEngine() {
   RegisterClass<NUVSimKeyFrameController>("NUVSimKeyFrameController");
   RegisterClass<NUVSimNegociatedTimeController>("NUVSimNegociatedTimeController");
   RegisterClass<NUVSimMovingObjectAgent>("NUVSimMovingObjectAgent");
+  RegisterClass<TavrinDynInteractiveAgent>("TavrinDynInteractiveAgent");
 }
 
 // Registrations live as long as the process: the dictionary is never

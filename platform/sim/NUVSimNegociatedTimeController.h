@@ -45,6 +45,12 @@ class VPL_EXPORT NUVSimNegociatedTimeController
   bool NextValue(AgentVar& iAgent, bool iFirst, NUVSimValue& oValue) override;
   void StepPlayed(SimLoopStatus iLoop, bool iLast, bool iStopped) override;
   void Stopping() override { _Status = StatusStopped; }
+  // What the controlled agent answers, preset to OK.
+  SimComputeStatus NotifiedComputeStatus(AgentVar& iAgent) override {
+    SimComputeStatus status = SimComputeOK;
+    iAgent->GetComputeStatus(status);
+    return status;
+  }
   void PlayReset(bool iRewind) override;
 
  private:

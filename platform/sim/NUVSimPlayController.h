@@ -11,10 +11,19 @@
 // each call then asks NextValue for the step's value and plays it
 // (SetCurrentSimValue, Compute, Commit, GetLoopStatus). Play ends
 // (Deactivate, Clean) after the last value, on a loop status of 3 or on Stop.
+//
+// Notifications: with a master observation coordinator set
+// (SetMasterObservation), play tells the coordinator's subscribers what it
+// does: phases load and pre-apply-initial-state before BeginPlay,
+// post-apply-initial-state and activated after it; after each step the
+// queued notifications are stamped with the step's value, compute status
+// (NotifiedComputeStatus) and loop status, and dispatched (phase 0); at the
+// end deactivated after Deactivate and clean after Clean.
 // Threading: user-interface thread only.
 #ifndef NUVSimPlayController_h
 #define NUVSimPlayController_h
 
+#include "NUVISimMasterObservation.h"
 #include "NUVListValVar.h"
 #include "NUVSimPlayInitialization.h"
 #include "SimLoopStatus.h"
@@ -48,7 +57,11 @@ class VPL_EXPORT NUVSimPlayController : public ControllerI {
     if (first) {
       _Played = 0;
       _State = StatePlaying;
+      Notify(NUVISimMasterObservation::NUVSimPhaseLoad);
+      Notify(NUVISimMasterObservation::NUVSimPhasePreApplyInitialState);
       BeginPlay(agent);
+      Notify(NUVISimMasterObservation::NUVSimPhasePostApplyInitialState);
+      Notify(NUVISimMasterObservation::NUVSimPhaseActivated);
     }
     NUVSimValue value;
     bool last = NextValue(agent, first, value);
@@ -59,6 +72,11 @@ class VPL_EXPORT NUVSimPlayController : public ControllerI {
     agent->GetLoopStatus(loop);
     _Current = value;
     ++_Played;
+    if (!!_MasterObservation) {
+      NUVISimMasterObservation_var coordinator = _MasterObservation;
+      coordinator->UpdateNotifications(value, NotifiedComputeStatus(agent), loop);
+      coordinator->DispatchNotifications(NUVISimMasterObservation::NUVSimPhaseCycle);
+    }
     _InIteration = 0;
     bool stopped = loop == SimLoopStop || _StopRequested;
     StepPlayed(loop, last, stopped);
@@ -133,6 +151,14 @@ class VPL_EXPORT NUVSimPlayController : public ControllerI {
     return S_OK;
   }
 
+  // The coordinator whose subscribers hear of this controller's plays; null
+  // for none. Held with a reference: whoever sets it clears it before
+  // letting the controller go, since the coordinator's structured agents
+  // hold the controller in turn.
+  void SetMasterObservation(NUVISimMasterObservation* iCoordinator) {
+    _MasterObservation = iCoordinator;
+  }
+
   // The real-time suppression option handed to the agents at Init.
   void SetNoRealTime(unsigned char iNoRealTime) {
     if (!_pInitialization) return;
@@ -159,6 +185,8 @@ class VPL_EXPORT NUVSimPlayController : public ControllerI {
   virtual void Stopping() {}
   // A new agent was attached (`iRewind` false) or the controller rewound.
   virtual void PlayReset(bool /*iRewind*/) {}
+  // The compute status stamped on the notifications of a step.
+  virtual SimComputeStatus NotifiedComputeStatus(AgentVar&) { return SimComputeOK; }
 
   PlayState State() const { return _State; }
 
@@ -176,7 +204,15 @@ class VPL_EXPORT NUVSimPlayController : public ControllerI {
     AgentVar agent = _Agent;
     _AgentCleaned = 1;
     agent->Deactivate();
+    Notify(NUVISimMasterObservation::NUVSimPhaseDeactivated);
     agent->Clean();
+    Notify(NUVISimMasterObservation::NUVSimPhaseClean);
+  }
+
+  void Notify(NUVISimMasterObservation::NUVSimNotificationPhase iPhase) {
+    if (!_MasterObservation) return;
+    NUVISimMasterObservation_var coordinator = _MasterObservation;  // a subscriber may clear it
+    coordinator->DispatchNotifications(iPhase);
   }
 
   void Detach() {
@@ -188,6 +224,7 @@ class VPL_EXPORT NUVSimPlayController : public ControllerI {
     old->SetSimulationController(none, 0);
   }
 
+  NUVISimMasterObservation_var _MasterObservation;
   NUVSimPlayInitialization* _pInitialization;  // one reference
   PlayState _State;
   unsigned char _InIteration;

@@ -23,6 +23,7 @@ NUVSimPlayScene::NUVSimPlayScene(Controller controller) : _Controller(controller
 }
 
 NUVSimPlayScene::~NUVSimPlayScene() {
+  AttachNotifications(nullptr);
   if (_pNegociatedTime) {
     NUVISimAgentNegociatedTime_var none;
     _pNegociatedTime->SetControlledAgent(none);
@@ -34,10 +35,52 @@ NUVSimPlayScene::~NUVSimPlayScene() {
     _pKeyFrame->Release();
   }
   if (_pStructured) _pStructured->Release();
+  for (NUVISimAgentKeyFrame_var& agent : _Registered) _Coordinator->RemoveAgent(agent);
+}
+
+long NUVSimPlayScene::UseMasterObservation(NUVISimMasterObservation* coordinator) {
+  if (!coordinator) return E_INVALIDARG;
+  if (!!_Coordinator || !_Registered.empty() || _pKeyFrame || _pNegociatedTime) return E_UNEXPECTED;
+  NUVBaseUnknown* main = nullptr;
+  if (_Controller == NegociatedTime) {
+    NUVISimAgentNegociatedTime_var agent;
+    coordinator->GetMainAgent(agent);
+    NUVISimStructuredAgentNegociatedTimeMgt_var mgt(agent);
+    if (!!mgt) (main = mgt.get())->AddRef();
+  } else {
+    NUVISimAgentKeyFrame_var agent;
+    coordinator->GetMainAgent(agent);
+    NUVISimStructuredAgentKeyFrameMgt_var mgt(agent);
+    if (!!mgt) (main = mgt.get())->AddRef();
+  }
+  if (!main) return E_FAIL;
+  if (_pStructured) _pStructured->Release();
+  _pStructured = main;
+  _Coordinator = coordinator;
+  return S_OK;
+}
+
+long NUVSimPlayScene::Register(NUVBaseUnknown* agent, unsigned char simulationOnly) {
+  NUVISimAgentKeyFrame_var handle(agent);
+  NUVISimAgentNegociatedTime_var other(agent);
+  if (!handle || !other) return E_NOINTERFACE;
+  long result = _Coordinator->AddAgent(handle, simulationOnly, 0);
+  if (result == S_OK) _Registered.push_back(handle);
+  return result;
+}
+
+long NUVSimPlayScene::AddInteractiveMember(NUVBaseUnknown* agent) {
+  return !_Coordinator ? E_UNEXPECTED : Register(agent, 0);
+}
+
+void NUVSimPlayScene::AttachNotifications(NUVISimMasterObservation* coordinator) {
+  if (_pKeyFrame) _pKeyFrame->SetMasterObservation(coordinator);
+  if (_pNegociatedTime) _pNegociatedTime->SetMasterObservation(coordinator);
 }
 
 long NUVSimPlayScene::AddMember(NUVBaseUnknown* agent) {
   if (!_pStructured) return E_UNEXPECTED;
+  if (!!_Coordinator) return Register(agent, 1);
   if (_Controller == NegociatedTime) {
     NUVISimAgentNegociatedTime_var member(agent);
     if (!member) return E_NOINTERFACE;
@@ -75,6 +118,7 @@ long NUVSimPlayScene::Start(double end, double step, int iterationsPerRun) {
     NUVISimAgentKeyFrame_var top(_pStructured);
     if (result == S_OK) result = _pKeyFrame->SetControlledAgent(top);
   }
+  if (!!_Coordinator) AttachNotifications(_Coordinator.get());
   return result;
 }
 

@@ -12,10 +12,20 @@
 //
 // The scene holds its members and its controller; its destructor detaches
 // the controller from its agents (they hold one another) and releases all.
+//
+// Played through a master observation coordinator (UseMasterObservation,
+// before anything is added), the scene plays the coordinator's main agent of
+// its controller's kind instead of a structured agent of its own, registers
+// its members with the coordinator (AddMember: simulation only;
+// AddInteractiveMember: interactive too), and its controller dispatches the
+// coordinator's notifications. The destructor unregisters them again.
 // Threading: user-interface thread only.
 #ifndef NUVSimPlayScene_h
 #define NUVSimPlayScene_h
 
+#include <vector>
+
+#include "NUVISimMasterObservation.h"
 #include "NUVSimValue.h"
 
 class NUVBaseUnknown;
@@ -31,9 +41,18 @@ class VPL_EXPORT NUVSimPlayScene {
   NUVSimPlayScene(const NUVSimPlayScene&) = delete;
   NUVSimPlayScene& operator=(const NUVSimPlayScene&) = delete;
 
-  // Adds an agent that answers the controller's agent interface; E_NOINTERFACE
-  // when it does not, E_UNEXPECTED when the structured agent is missing.
+  // Plays through `coordinator` (held until destruction). E_INVALIDARG for
+  // null, E_UNEXPECTED once members were added or play started, E_FAIL when
+  // the coordinator has no main agent of the controller's kind.
+  long UseMasterObservation(NUVISimMasterObservation* coordinator);
+  // Adds an agent that answers the controller's agent interface (both agent
+  // interfaces with a coordinator); E_NOINTERFACE when it does not,
+  // E_UNEXPECTED when the structured agent is missing. With a coordinator,
+  // the result of its AddAgent.
   long AddMember(NUVBaseUnknown* agent);
+  // With a coordinator: registers the agent as interactive, so that it also
+  // takes part in interactive observation. E_UNEXPECTED without one.
+  long AddInteractiveMember(NUVBaseUnknown* agent);
   // Adds `count` objects moving on zigzag paths with a way point every 0.25
   // over [0, end] (under negotiated time, play stops on each), each step of
   // each costing what NUVSimMovingObjectAgent::SetComputeCost says.
@@ -51,8 +70,13 @@ class VPL_EXPORT NUVSimPlayScene {
   NUVSimValue Current() const;
 
  private:
+  long Register(NUVBaseUnknown* agent, unsigned char simulationOnly);
+  void AttachNotifications(NUVISimMasterObservation* coordinator);
+
   Controller _Controller;
   NUVBaseUnknown* _pStructured = nullptr;  // one reference
+  NUVISimMasterObservation_var _Coordinator;
+  std::vector<NUVISimAgentKeyFrame_var> _Registered;  // with the coordinator
   NUVSimKeyFrameController* _pKeyFrame = nullptr;
   NUVSimNegociatedTimeController* _pNegociatedTime = nullptr;
 };

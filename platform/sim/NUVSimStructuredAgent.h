@@ -15,10 +15,18 @@
 // loop status is the largest the members answer, at least 1. The controller
 // handed to the structured agent is handed on to every member, and to members
 // added later. Its own type is 1 (structured), priority 1, sub-priority 0.
+//
+// Observation (NUVISimAgentObserver, through a TIE): the structured agent has
+// an observation context to hand to the agents that become its members: the
+// one set with SetObservationContext, or else a context object of its own
+// (each structured agent a different one). The observation switch is stored
+// and answered by IsObservationNeeded; entities are told to the members by
+// whoever registers them, so the structured agent keeps none.
 // Threading: user-interface thread only.
 #ifndef NUVSimStructuredAgent_h
 #define NUVSimStructuredAgent_h
 
+#include "NUVISimAgentObserver.h"
 #include "NUVSimMemberSet.h"
 #include "NUVTie.h"
 #include "SimAgentPriority.h"
@@ -38,13 +46,45 @@ class VPL_EXPORT NUVSimStructuredAgent : public AgentI {
     if (!!_Members.Controller()) _Members.RemoveAll();
   }
 
-  // Also answers MgtI, through a TIE.
+  // Also answers MgtI and NUVISimAgentObserver, through TIEs.
   long QueryInterface(const NUVIID& iid, void** out) override {
     if (out && iid == MgtI::ClassId()) {
       *out = NUVTieFindOrCreate<MgtTie>(this);
       return *out ? S_OK : E_OUTOFMEMORY;
     }
+    if (out && iid == NUVISimAgentObserver::ClassId()) {
+      *out = NUVTieFindOrCreate<ObserverTie>(this);
+      return *out ? S_OK : E_OUTOFMEMORY;
+    }
     return AgentI::QueryInterface(iid, out);
+  }
+
+  // Observation (NUVISimAgentObserver).
+  long SetObservationContext(NUVBaseUnknown_var& iContext) {
+    _Context = iContext;
+    return S_OK;
+  }
+  long GetObservationContext(NUVBaseUnknown_var& oContext) {
+    if (!!_Context) {
+      oContext = _Context;
+      return S_OK;
+    }
+    if (!_OwnContext) {
+      NUVBaseUnknown* own = NUVNew<NUVBaseUnknown>();
+      if (!own) return E_OUTOFMEMORY;
+      _OwnContext = own;
+      own->Release();  // the handle keeps the only reference
+    }
+    oContext = _OwnContext;
+    return S_OK;
+  }
+  long SetObservationSwitch(unsigned char iOn) {
+    _ObservationSwitch = iOn ? 1 : 0;
+    return S_OK;
+  }
+  long IsObservationNeeded(unsigned char& oNeeded) {
+    oNeeded = _ObservationSwitch;
+    return S_OK;
   }
 
   long Init() override {
@@ -175,10 +215,32 @@ class VPL_EXPORT NUVSimStructuredAgent : public AgentI {
     }
     long MembersChanged(unsigned char r) override { return this->Impl()->MembersChanged(r); }
   };
+  class ObserverTie : public NUVTie<NUVISimAgentObserver, NUVSimStructuredAgent> {
+   public:
+    using NUVTie<NUVISimAgentObserver, NUVSimStructuredAgent>::NUVTie;
+    long SetObservationContext(NUVBaseUnknown_var& c) override {
+      return this->Impl()->SetObservationContext(c);
+    }
+    long GetObservationContext(NUVBaseUnknown_var& c) override {
+      return this->Impl()->GetObservationContext(c);
+    }
+    long SetObservationSwitch(unsigned char on) override {
+      return this->Impl()->SetObservationSwitch(on);
+    }
+    long AddObservedEntity(NUVBaseUnknown_var&) override { return S_OK; }
+    long RemoveObservedEntity(NUVBaseUnknown_var&) override { return S_OK; }
+    long IsObservationNeeded(unsigned char& n) override {
+      return this->Impl()->IsObservationNeeded(n);
+    }
+    long EndObservation() override { return S_OK; }
+  };
 
   SimAgentPriority _Priority;
   SimAgentType _Type;
   unsigned char _Enabled;
+  unsigned char _ObservationSwitch = 0;
+  NUVBaseUnknown_var _Context;     // set from outside, or null
+  NUVBaseUnknown_var _OwnContext;  // handed out when none was set
 };
 
 #endif

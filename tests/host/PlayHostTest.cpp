@@ -111,7 +111,7 @@ TEST(PlayHost, BadCommandLinesAreRefusedBeforePlayAndLostOutputIsAnError) {
       {"--iterations-per-run 5000", 2}, {"--interval 1e-300", 2}, {"--refresh-rate -1", 2},
       {"--refresh-rate 1e5", 2}, {"--end 1e6 --step 1e-6", 2}, {"--schedule 1,two", 2},
       {"--schedule 1,nan", 2}, {"--schedule @/no/such/file", 2}, {"--schedule @" + folder, 2},
-      {"--controller xy", 2}, {"--frobnicate", 2}, {"--trace " + folder, 2}, {">&-", 2},
+      {"--controller xy", 2}, {"--frobnicate", 2}, {"--interactive yes", 2}, {"--trace " + folder, 2}, {">&-", 2},
       {"--plot " + folder + "/missing/play.svg", 2}, {"--trace /proc/velloran-play.csv", 2},
       // Written after play, and found not to have reached their place.
       {"--trace /dev/full", 1}, {"--plot /dev/full", 1}, {"> /dev/full", 1}};
@@ -121,6 +121,34 @@ TEST(PlayHost, BadCommandLinesAreRefusedBeforePlayAndLostOutputIsAnError) {
     EXPECT_NE(output.find("velloran-play:"), std::string::npos) << arguments << ": " << output;
     EXPECT_EQ(output.find("written to"), std::string::npos) << arguments << ": " << output;
     EXPECT_TRUE(expected != 2 || output.find("steps computed") == std::string::npos) << arguments;
+  }
+}
+
+TEST(PlayHost, AMoveBetweenPlaysObservesOnceAndVerbosePrintsEveryNotificationInOrder) {
+  struct Case {
+    std::string arguments;
+    int notifications;  // six phases per play and one cycle per step
+    bool observed;
+  };
+  const std::vector<Case> cases = {{"--controller both --interactive --verbose", 6 + 5 + 6 + 2, true},
+                                   {"--controller kf --interactive", 0, true},
+                                   {"--controller nt --verbose", 6 + 2, false}};
+  for (const Case& c : cases) {
+    auto [status, output] = Play("--end 0.2 --refresh-rate 0 --quiet " + c.arguments);
+    ASSERT_EQ(status, 0) << c.arguments << ": " << output;
+    EXPECT_EQ(Count(output, "  notification NUVSIM_"), c.notifications) << c.arguments << output;
+    EXPECT_EQ(Count(output, "committed 1 time(s)"), c.observed ? 2 : 0) << c.arguments << output;
+    EXPECT_EQ(Count(output, ": 1 refused, 0 dispatched"), c.observed ? 1 : 0)
+        << "what the probe posts while observed interactively is refused\n" << output;
+  }
+  auto [status, output] = Play("--end 0.2 --refresh-rate 0 --quiet --interactive --verbose");
+  size_t at = 0;
+  for (const char* next : {"NUVSIM_LOAD", "NUVSIM_PREAPPLYINITIALSTATE", "NUVSIM_POSTAPPLYINITIALSTATE",
+                           "NUVSIM_ACTIVATED", "NUVSIM_CYCLE at 0.000", "NUVSIM_CYCLE at 0.200",
+                           "NUVSIM_DEACTIVATED", "NUVSIM_CLEAN", "key-frame controller",
+                           "interactive observation:", "NUVSIM_LOAD", "negotiated-time controller"}) {
+    at = output.find(next, at);
+    ASSERT_NE(at, std::string::npos) << next << " missing or out of order\n" << output;
   }
 }
 

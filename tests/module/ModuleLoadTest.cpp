@@ -7,12 +7,17 @@
 #include "NUV3DViewer.h"
 #include "NUVApplication.h"
 #include "NUVBaseUnknown_var.h"
+#include "NUVCallbackManager.h"
 #include "NUVDictionary.h"
 #include "NUVFrmEditor.h"
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
+#include "NUVGetPLMStateSynchronousEventDispatcher.h"
+#include "NUVPLMStateSynchronousEventDispatcher.h"
+#include "NUVSimBasicAgent.h"
 #include "NUVISimStructuredAgentKeyFrameMgt.h"
 #include "NUVSimKeyFrameController.h"
+#include "NUVSimMasterObservation.h"
 #include "NUVSimMessage.h"
 #include "PlayCommand.h"
 #include "VelloranModule.h"
@@ -94,6 +99,15 @@ TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
     EXPECT_TRUE(turnsBeforeUnload < 6 || viewer->GetDrawCount() == 1) << "drawn, swaps awaited";
     PostPlainMessages(library, 3);
     EXPECT_EQ(api->busy(agent), 1);
+    {  // the editor's coordinator, watching the viewer for an interactive agent
+      NUVISimMasterObservation_var coordinator;
+      NUVSimMasterObservation::Get(coordinator, NUVBaseUnknown_var(editor), 1);
+      ASSERT_TRUE(!!coordinator);
+      NUVISimAgentKeyFrame_var observed(new NUVSimBasicAgent);
+      observed->Release();
+      EXPECT_EQ(coordinator->AddAgent(observed, 0, 0), S_OK);
+      EXPECT_EQ(viewer->GetCallbackManager()->CountCallbacks(NUVViewer::VIEWER_UPDATE()), 1);
+    }
     NUVISimAgentKeyFrame_var none;  // the host lets go of play, then unloads
     controller->SetControlledAgent(none);
     controller->Release();
@@ -102,6 +116,10 @@ TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
     ASSERT_EQ(dlclose(library), 0);
     ASSERT_EQ(dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_NOLOAD), nullptr) << "really unloaded";
     EXPECT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0);
+    EXPECT_EQ(NUVSimMasterObservation::Count(), 0) << "no coordinator outlives its code";
+    EXPECT_EQ(viewer->GetCallbackManager()->CountCallbacks(nullptr) +
+                  NUVGetPLMStateSynchronousEventDispatcher::GetPLMStateSynchronousEventDispatcher()
+                      ->GetCallbackManager()->CountCallbacks(nullptr), 0);
 
     viewer->DeliverSwap();
     layout->DeleteWindow(layout->GetWindowList(nullptr, nullptr)[2]);

@@ -38,19 +38,21 @@ class ViewerSwap : public ::testing::Test {
 
 void DrawNow(NUVCommand*, int, void* viewer) { static_cast<NUVViewer*>(viewer)->Draw(); }
 
-TEST_F(ViewerSwap, DrawsBeforeTheSwapMakeOneSwapOnALaterTurn) {
+TEST_F(ViewerSwap, DrawsBeforeTheSwapMakeOneSwapOnALaterTurnThenTheViewerUpdate) {
   NUVApplication app("frame-test");
   auto* viewer = new NUV3DViewer;
   FrameEventRecorder recorder;
   AddCallback(&recorder, viewer->GetSupport(), NUVGraphicWindow::GRAPHICWINDOW_SWAP(), Record(), nullptr);
+  AddCallback(&recorder, viewer, NUVViewer::VIEWER_UPDATE(), Record(), nullptr);
   app.AddTimeOut(0, nullptr, viewer, &DrawNow);
   app.AddTimeOut(0, nullptr, viewer, &DrawNow);
   app.RunOneTurn(0);  // the drawing turn
   app.RunOneTurn(0);  // draws again: the swap moves after it
   EXPECT_EQ(recorder.Calls().size(), 0u) << "never within a drawing turn";
   Drain(app);
-  ASSERT_EQ(recorder.Calls().size(), 1u);
+  ASSERT_EQ(recorder.Calls().size(), 2u);
   EXPECT_EQ(recorder.Calls()[0].publisher, static_cast<void*>(viewer->GetSupport()));
+  EXPECT_EQ(recorder.Calls()[1].event, NUVViewer::VIEWER_UPDATE()) << "the frame is up, then the viewer";
   viewer->Release();
 }
 

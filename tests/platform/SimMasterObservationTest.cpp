@@ -25,6 +25,42 @@ class FakeCoordinator : public NUVISimMasterObservation {
   }
   static int live, created;
   static std::function<void()> onConstruct, onDestroy;
+
+  // The registry calls none of the coordinator's own operations.
+  typedef NUVISimAgentKeyFrame_var& KF;
+  typedef NUVISimAgentNegociatedTime_var& NT;
+  typedef unsigned char uc;
+  long AddAgent(KF, uc, uc) override { return E_FAIL; }
+  long AddAgent(NT, uc, uc) override { return E_FAIL; }
+  long AddAgent(const NUVString&, KF, uc, uc) override { return E_FAIL; }
+  long AddAgent(const NUVString&, NT, uc, uc) override { return E_FAIL; }
+  long RemoveAgent(KF) override { return E_FAIL; }
+  long RemoveAgent(NT) override { return E_FAIL; }
+  long RemoveAgent(const NUVString&) override { return E_FAIL; }
+  long GetMainAgent(KF) override { return E_FAIL; }
+  long GetMainAgent(NT) override { return E_FAIL; }
+  long IsAgentThere(KF, uc&) override { return E_FAIL; }
+  long IsAgentThere(NT, uc&) override { return E_FAIL; }
+  long IsAgentThere(const NUVString&, uc&) override { return E_FAIL; }
+  long IsAgentInteractive(NT, uc&) override { return E_FAIL; }
+  long IsAgentInteractive(KF, uc&) override { return E_FAIL; }
+  long GetAgent(const NUVString&, KF) override { return E_FAIL; }
+  long GetAgent(const NUVString&, NT) override { return E_FAIL; }
+  long AddViewerCallback() override { return E_FAIL; }
+  long RemoveViewerCallback(uc) override { return E_FAIL; }
+  long SetObservationMode(uc, uc) override { return E_FAIL; }
+  long GetObservationMode(uc&, uc&) override { return E_FAIL; }
+  long ApplyObservations() override { return E_FAIL; }
+  long RequestObservations() override { return E_FAIL; }
+  long SetDirty(NUVListValNUVBaseUnknown_var&, uc) override { return E_FAIL; }
+  long SetDirty() override { return E_FAIL; }
+  long PostNotification(NUVSimNotification*, uc) override { return E_FAIL; }
+  long UpdateNotifications(NUVSimValue&, SimComputeStatus, SimLoopStatus) override { return E_FAIL; }
+  long DispatchNotifications(NUVSimNotificationPhase) override { return E_FAIL; }
+  long AddObservableEntity(NUVBaseUnknown_var&) override { return E_FAIL; }
+  long RemoveObservableEntity(NUVBaseUnknown_var&) override { return E_FAIL; }
+  long AddClashGroup(NUVListValNUVBaseUnknown_var&, int&) override { return E_FAIL; }
+  long RemoveClashGroup(int) override { return E_FAIL; }
 };
 int FakeCoordinator::live = 0;
 int FakeCoordinator::created = 0;

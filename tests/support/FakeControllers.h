@@ -11,7 +11,8 @@
 #include "NUVISimControllerNegociatedTime.h"
 #include "NUVISimInitialization.h"
 
-// What both fakes share: counted iterations, no agent, no initialization.
+// What both fakes share: counted iterations, the agent the test gives, no
+// initialization.
 template <class ControllerI, class AgentI>
 class FakeController : public ControllerI {
  public:
@@ -29,12 +30,13 @@ class FakeController : public ControllerI {
   }
   long GetInitialization(NUVISimInitialization_var& i) override { i = nullptr; return E_FAIL; }
   long SetControlledAgent(NUVVar<AgentI>&) override { return S_OK; }
-  long GetControlledAgent(NUVVar<AgentI>& agent) override { agent = nullptr; return S_OK; }
+  long GetControlledAgent(NUVVar<AgentI>& agent) override { agent = controlled; return S_OK; }
   long Stop() override { return S_OK; }
   long Rewind() override { return S_OK; }
 
   int iterations = 0;
   int continueQueries = 0;
+  NUVVar<AgentI> controlled;  // what GetControlledAgent answers; set by the test
   std::function<void()> onIterate;
 };
 
