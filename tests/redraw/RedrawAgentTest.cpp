@@ -40,6 +40,18 @@ class RedrawAgent : public LoopFixture {
     EXPECT_EQ(FakeKeyFrameController::Live(), 0) << "controllers given back";
     EXPECT_EQ(FakeNegociatedTimeController::Live(), 0);
   }
+  // A second agent, created by name, with graphics and attached to `controller`;
+  // `raw` receives the creation reference.
+  static NUVSimAgentRedraw3D* NewAttachedAgent(NUVISimControllerKeyFrame_var& controller,
+                                               NUVISimAgentNegociatedTime*& raw) {
+    NUVInstantiateComponent("NUVSimAgentRedraw3D", IID_NUVISimAgentNegociatedTime,
+                            reinterpret_cast<void**>(&raw));
+    auto* agent = dynamic_cast<NUVSimAgentRedraw3D*>(raw->GetImpl());
+    agent->SetWithGraphics(1);
+    agent->SetSimulationController(controller, 1);
+    return agent;
+  }
+
   NUVISimAgentNegociatedTime_var ntAgent;
   NUVSimAgentRedraw3D* agent = nullptr;
 };
@@ -103,11 +115,7 @@ TEST_F(RedrawAgent, LettingGoOfMessagesQueuedOrWaitingForTheSwapIsSafe) {
       const char* names[] = {"Clean", "Detach", "Destroy"};
       SCOPED_TRACE(std::string(names[how]) + (waiting ? " while waiting for the swap" : " queued"));
       NUVISimAgentNegociatedTime* raw = nullptr;
-      NUVInstantiateComponent("NUVSimAgentRedraw3D", IID_NUVISimAgentNegociatedTime,
-                              reinterpret_cast<void**>(&raw));
-      auto* other = dynamic_cast<NUVSimAgentRedraw3D*>(raw->GetImpl());
-      other->SetWithGraphics(1);
-      other->SetSimulationController(handle, 1);
+      NUVSimAgentRedraw3D* other = NewAttachedAgent(handle, raw);
       other->ForceRedraw();
       other->Commit();  // posts the drawable draw-or-continue message
       if (waiting) app->RunOneTurn(0);
@@ -162,11 +170,7 @@ TEST_F(RedrawAgent, DestroyedByAnotherSubscriberOfTheSameSwap) {
   for (bool releasedFirst : {true, false}) {
     SCOPED_TRACE(releasedFirst ? "released before the message's callback" : "released after it");
     NUVISimAgentNegociatedTime* raw = nullptr;
-    NUVInstantiateComponent("NUVSimAgentRedraw3D", IID_NUVISimAgentNegociatedTime,
-                            reinterpret_cast<void**>(&raw));
-    auto* other = dynamic_cast<NUVSimAgentRedraw3D*>(raw->GetImpl());
-    other->SetWithGraphics(1);
-    other->SetSimulationController(handle, 1);
+    NUVSimAgentRedraw3D* other = NewAttachedAgent(handle, raw);
     auto* killer = new FrameEventRecorder;
     killer->_pContext = &raw;
     killer->_pThen = [](FrameEventRecorder* r, void*) {
