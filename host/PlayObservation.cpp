@@ -4,6 +4,7 @@
 
 #include "HeadlessFrame.h"
 #include "NUVApplication.h"
+#include "NUVFrmEditor.h"
 #include "NUVGetPLMStateSynchronousEventDispatcher.h"
 #include "NUVISimAgentKeyFrame.h"
 #include "NUVISimAgentNegociatedTime.h"
@@ -33,10 +34,10 @@ PlayObservation::PlayObservation(bool verbose) : _Verbose(verbose) {}
 
 PlayObservation::~PlayObservation() { Detach(); }
 
-bool PlayObservation::Attach() {
-  // Only the default context's coordinator runs interactive observation on
-  // viewer updates; the frame's editor is current, so it watches its viewer.
-  NUVSimMasterObservation::Get(_Coordinator, NUVBaseUnknown_var(), 1);
+bool PlayObservation::Attach(NUVFrmEditor* editor) {
+  // The editor is the current one: its coordinator is also the default
+  // context's, the one that observes on viewer updates, and watches its viewer.
+  NUVSimMasterObservation::Get(_Coordinator, NUVBaseUnknown_var(editor), 1);
   if (!_Coordinator) {
     std::fprintf(stderr, "velloran-play: there is no master observation coordinator\n");
     return false;

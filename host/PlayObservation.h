@@ -1,14 +1,15 @@
 // PlayObservation: velloran-play's side of the master observation
-// coordinator. It reaches the coordinator of the default context, the one
-// that observes on viewer updates, through the platform's per-context
-// registry (the library supplies it), registers two
+// coordinator. It reaches the coordinator of the host's editor (the current
+// one, so also the default context's, which observes on viewer updates)
+// through the platform's per-context registry (the library supplies it),
+// registers two
 // interactive agents for the whole session (the notifying probe, and the
 // dynamic interactive agent by its component name), subscribes
 // to the coordinator's phase and cycle events (printed with --verbose), and
 // plays the user's drag of --interactive.
 //
 //   PlayObservation observation(options.verbose);
-//   if (observation.Attach()) player.SetCoordinator(observation.Coordinator());
+//   if (observation.Attach(frame.Editor())) player.SetCoordinator(observation.Coordinator());
 //   ...
 //   observation.DragAndObserve(app, frame);   // between two plays
 //
@@ -23,6 +24,7 @@
 
 class HeadlessFrame;
 class NUVApplication;
+class NUVFrmEditor;
 class NUVSimBasicAgent;
 class NotifyingProbe;
 
@@ -34,10 +36,10 @@ class PlayObservation : public NUVEventSubscriber {
   PlayObservation(const PlayObservation&) = delete;
   PlayObservation& operator=(const PlayObservation&) = delete;
 
-  // Gets (creates) the default context's coordinator, registers the
+  // Gets (creates) the coordinator of `editor`, registers the
   // interactive agents and subscribes. False, with a message, when there is
   // no coordinator or it refuses them.
-  bool Attach();
+  bool Attach(NUVFrmEditor* editor);
   // Unsubscribes and unregisters; the coordinator goes with its library.
   void Detach();
   NUVISimMasterObservation* Coordinator() const { return _Coordinator.get(); }

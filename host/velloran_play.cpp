@@ -139,7 +139,7 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     const PlayCommandApi* api = libraries.Load();
     if (!api) return 1;
     PlayObservation observation(options.verbose);
-    if (!observation.Attach()) return 1;
+    if (!observation.Attach(frame.Editor())) return 1;
     const bool keys = NUVHostInput::AttachTerminal(app);
     NUVHostSignals::StopOnInterrupt(app);
     if (keys && !options.quiet && NUVOsTerminal::IsTerminal(NUVOsTerminal::Output)) {

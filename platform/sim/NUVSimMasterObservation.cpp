@@ -4,6 +4,7 @@
 
 #include "NUVBaseUnknown_WR.h"
 #include "NUVDictionary.h"
+#include "NUVFrmEditor.h"
 
 namespace {
 
@@ -20,7 +21,11 @@ std::vector<Entry>& Entries() {
   return *entries;
 }
 
+// The default (null) context is the current editor's when there is one, so
+// that a command asking for its editor's coordinator and the viewer updates,
+// which ask for the default one, meet the same coordinator.
 NUVBaseUnknown* Identity(NUVBaseUnknown* context) {
+  if (!context) context = NUVFrmEditor::GetCurrentEditor();
   return context ? context->GetImpl() : nullptr;
 }
 

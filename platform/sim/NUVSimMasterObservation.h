@@ -3,10 +3,11 @@
 // subscribers.
 //
 // A context is any object (in practice an editor); the null context is the
-// default context. Contexts are told apart by their implementation object;
-// the registry keeps no reference on them, and an entry whose context has
-// been destroyed is dropped (its coordinator released) by the next Get or
-// Reset. The registry holds one reference on each coordinator until Reset.
+// default context: the current editor's when there is one. Contexts are told
+// apart by their implementation object; the registry keeps no reference on
+// them, and an entry whose context has been destroyed is dropped (its
+// coordinator released) by the next Get or Reset. The registry holds one
+// reference on each coordinator until Reset.
 // Coordinators are created by the component registered under the creation
 // name "NUVSimMasterObservation".
 //

@@ -8,7 +8,9 @@
 #include "ObservationFixture.h"
 
 TEST_F(ObservationTest, OneCoordinatorPerContextAndNoneAfterReset) {
-  NUVBaseUnknown_var editor(scene.Editor()), other(scene.AddEditor());
+  NUVBaseUnknown_var current(scene.Editor()), editor(scene.AddEditor()), other(scene.AddEditor());
+  EXPECT_EQ(NUVSimMasterObservationAgentList::GetInstance(current, 0), coordinator)
+      << "the default context is the current editor's";
   EXPECT_EQ(NUVSimMasterObservationAgentList::GetInstance(editor, 0), nullptr);
   auto* first = NUVSimMasterObservationAgentList::GetInstance(editor, 1);
   EXPECT_EQ(NUVSimMasterObservationAgentList::GetInstance(editor, 1), first);
