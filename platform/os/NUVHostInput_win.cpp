@@ -4,6 +4,9 @@
 // user-interface thread as WM_KEYDOWN, WM_CHAR, WM_KEYUP, so that
 // PeekMessageW sees a key while a handler runs. The posted messages also
 // wake a loop that waits with MsgWaitForMultipleObjects.
+// The system's header first: NUVOsCalls.h then adds nothing of its own.
+#include <windows.h>
+
 #include <atomic>
 #include <thread>
 

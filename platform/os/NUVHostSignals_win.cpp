@@ -2,6 +2,9 @@
 // handler. The system calls it on a thread of its own: it records the status
 // and posts WM_QUIT to the user-interface thread, whose loop stops when it
 // sees WM_QUIT (the loop being the one thing that may call RequestStop).
+// The system's header first: NUVOsCalls.h then adds nothing of its own.
+#include <windows.h>
+
 #include <atomic>
 
 #include "NUVApplication.h"

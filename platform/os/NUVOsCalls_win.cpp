@@ -2,6 +2,9 @@
 // NUVOsCalls.h are the system's own: input is posted to the calling thread's
 // real queue; the clocks and key states cannot be steered, so those controls
 // answer 0 and change nothing.
+// The system's header first: NUVOsCalls.h then adds nothing of its own.
+#include <windows.h>
+
 #include "NUVOsCalls.h"
 #include "NUVOsTestHooks.h"
 

@@ -1,4 +1,7 @@
 // The platform library's folder from the module that contains this function.
+// The system's header first: NUVOsCalls.h then adds nothing of its own.
+#include <windows.h>
+
 #include "NUVOsCalls.h"
 #include "NUVOsLibraryLocation.h"
 

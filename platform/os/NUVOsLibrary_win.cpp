@@ -1,5 +1,8 @@
 // Shared libraries (DLLs) through the Windows loader. Paths come in UTF-8
 // and are converted to UTF-16 for LoadLibraryW.
+// The system's header first: NUVOsCalls.h then adds nothing of its own.
+#include <windows.h>
+
 #include <string>
 
 #include "NUVOsCalls.h"

@@ -1,4 +1,7 @@
 // A console handle accepts GetConsoleMode; a file, a pipe or NUL does not.
+// The system's header first: NUVOsCalls.h then adds nothing of its own.
+#include <windows.h>
+
 #include "NUVOsCalls.h"
 #include "NUVOsTerminal.h"
 
