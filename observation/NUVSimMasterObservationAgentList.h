@@ -30,6 +30,8 @@
 #include "NUVEventSubscriber.h"
 #include "NUVISimAgentKeyFrame.h"
 #include "NUVISimAgentNegociatedTime.h"
+#include "NUVISimControllerKeyFrame.h"
+#include "NUVISimControllerNegociatedTime.h"
 #include "NUVISimMasterObservation.h"
 #include "NUVISimStructuredAgentKeyFrameMgt.h"
 #include "NUVISimStructuredAgentNegociatedTimeMgt.h"
@@ -131,6 +133,9 @@ class VELLORAN_EXPORT NUVSimMasterObservationAgentList : public NUVEventSubscrib
   long RemoveClashGroup(int iGroupId);
 
  private:
+  // The controllers driving the two structured agents, where there are.
+  void GetControllers(NUVISimControllerKeyFrame_var& oKF,
+                      NUVISimControllerNegociatedTime_var& oNT) const;
   void Initialize();
   void Finalize();
   long RemoveAllAgents();

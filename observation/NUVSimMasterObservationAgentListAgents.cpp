@@ -35,11 +35,8 @@ long NUVSimMasterObservationAgentList::AddAgent(NUVISimAgentKeyFrame_var& iAgent
   }
 
   NUVISimControllerKeyFrame_var controllerKF;
-  NUVISimAgentKeyFrame_var structuredKF(_StructuredAgentKF.get());
-  if (!!structuredKF) structuredKF->GetSimulationController(controllerKF);
   NUVISimControllerNegociatedTime_var controllerNT;
-  NUVISimAgentNegociatedTime_var structuredNT(_StructuredAgentNT.get());
-  if (!!structuredNT) structuredNT->GetSimulationController(controllerNT);
+  GetControllers(controllerKF, controllerNT);
 
   if (!iSimulationOnly) {
     _InteractiveAgents.Append(iAgent);
@@ -210,24 +207,38 @@ long NUVSimMasterObservationAgentList::GetMainAgent(NUVISimAgentNegociatedTime_v
   return S_OK;
 }
 
+namespace {
+
+// Whether `agent` is a member of `structured` (false for a null agent or a
+// missing structured agent).
+template <class List, class Structured, class Handle>
+unsigned char IsMemberOf(Structured& structured, Handle& agent) {
+  if (!agent || !structured) return 0;
+  List members;
+  structured->GetMembers(members);
+  return members.Locate(agent, 1) > 0;
+}
+
+}  // namespace
+
 long NUVSimMasterObservationAgentList::IsAgentThere(NUVISimAgentKeyFrame_var& iAgent,
                                                     unsigned char& oThere) {
-  oThere = 0;
-  if (!iAgent) return S_OK;
-  NUVListValNUVISimAgentKeyFrame_var members;
-  if (!!_StructuredAgentKF) _StructuredAgentKF->GetMembers(members);
-  oThere = members.Locate(iAgent, 1) > 0;
+  oThere = IsMemberOf<NUVListValNUVISimAgentKeyFrame_var>(_StructuredAgentKF, iAgent);
   return S_OK;
 }
 
 long NUVSimMasterObservationAgentList::IsAgentThere(NUVISimAgentNegociatedTime_var& iAgent,
                                                     unsigned char& oThere) {
-  oThere = 0;
-  if (!iAgent) return S_OK;
-  NUVListValNUVISimAgentNegociatedTime_var members;
-  if (!!_StructuredAgentNT) _StructuredAgentNT->GetMembers(members);
-  oThere = members.Locate(iAgent, 1) > 0;
+  oThere = IsMemberOf<NUVListValNUVISimAgentNegociatedTime_var>(_StructuredAgentNT, iAgent);
   return S_OK;
+}
+
+void NUVSimMasterObservationAgentList::GetControllers(
+    NUVISimControllerKeyFrame_var& oKF, NUVISimControllerNegociatedTime_var& oNT) const {
+  NUVISimAgentKeyFrame_var structuredKF(_StructuredAgentKF.get());
+  if (!!structuredKF) structuredKF->GetSimulationController(oKF);
+  NUVISimAgentNegociatedTime_var structuredNT(_StructuredAgentNT.get());
+  if (!!structuredNT) structuredNT->GetSimulationController(oNT);
 }
 
 long NUVSimMasterObservationAgentList::IsAgentThere(const NUVString& iName,

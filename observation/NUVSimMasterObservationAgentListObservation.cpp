@@ -66,11 +66,8 @@ long NUVSimMasterObservationAgentList::SetObservationMode(unsigned char iObserva
   if (!dynamic) return S_OK;
 
   NUVISimControllerKeyFrame_var controllerKF;
-  NUVISimAgentKeyFrame_var structuredKF(_StructuredAgentKF.get());
-  if (!!structuredKF) structuredKF->GetSimulationController(controllerKF);
   NUVISimControllerNegociatedTime_var controllerNT;
-  NUVISimAgentNegociatedTime_var structuredNT(_StructuredAgentNT.get());
-  if (!!structuredNT) structuredNT->GetSimulationController(controllerNT);
+  GetControllers(controllerKF, controllerNT);
 
   if (!!controllerKF) {
     NUVISimAgentKeyFrame_var controlled;
