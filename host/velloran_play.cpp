@@ -82,8 +82,8 @@ class Libraries {
   // The play command's operations; null, with a message, on failure.
   const PlayCommandApi* Load() {
     const std::string folder = NUVHostPaths::PlatformLibraryFolder();
-    _pLibrary = LoadOne(folder + "/libVelloran.so");
-    _pCommand = _pLibrary ? LoadOne(folder + "/libVelloranPlayCommand.so") : nullptr;
+    _pLibrary = LoadOne(folder + "/" + NUVOsLibrary::FileName("Velloran"));
+    _pCommand = _pLibrary ? LoadOne(folder + "/" + NUVOsLibrary::FileName("VelloranPlayCommand")) : nullptr;
     if (!_pCommand) return nullptr;
     auto entry = reinterpret_cast<const PlayCommandApi* (*)()>(
         NUVOsLibrary::Symbol(_pCommand, "VelloranPlayCommand"));

@@ -14,8 +14,6 @@
 #ifndef NUVLoopWaiter_h
 #define NUVLoopWaiter_h
 
-#include <vector>
-
 class NUVLoopWaiter {
  public:
   NUVLoopWaiter();
@@ -35,8 +33,11 @@ class NUVLoopWaiter {
   int Wait(int milliseconds, int* ready, int capacity);
 
  private:
-  int _Handle;                // the system's watch set, when it has one
-  std::vector<int> _Watched;  // the watched descriptors, when it has none
+  int _Handle;  // the system's watch set, when it has one
+  // What the system needs beside, per watched descriptor (Windows: the
+  // event each socket signals); null where it needs nothing.
+  struct Watches;
+  Watches* _pWatches = nullptr;
 };
 
 #endif

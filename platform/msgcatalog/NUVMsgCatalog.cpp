@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "NUVGetEnvValue.h"
 #include "NUVOsLibraryLocation.h"
 #include "NUVResultCodes.h"
 
@@ -104,9 +105,11 @@ std::unique_ptr<Messages> ReadCatalogFile(const std::string& path) {
 
 std::vector<std::string> SearchDirectories() {
   std::vector<std::string> dirs = State().addedDirectories;
-  if (const char* resources = std::getenv("VELLORAN_RESOURCES")) {
-    if (*resources) dirs.push_back(std::string(resources) + "/msgcatalog");
+  char* resources = nullptr;
+  if (NUVGetEnvValue("VELLORAN_RESOURCES", &resources) == 0 && *resources) {
+    dirs.push_back(std::string(resources) + "/msgcatalog");
   }
+  delete[] resources;
   std::string libraryDir;
   if (NUVOsGetPlatformLibraryDirectory(libraryDir)) {
     dirs.push_back(libraryDir + "/../resources/msgcatalog");

@@ -20,10 +20,12 @@ double Frequency() {
 
 bool NUVHostClock::UseModelledTime(bool modelled) {
   if (modelled == g_Modelled) return true;
+  // The counter steered first (where the calls are the system's, that
+  // diverts them), then read: the modelled clock starts where the steered
+  // real one stands, so time read before the switch stays in the past.
+  if (!NUVOsSetFakePerformanceCounter(0, 0)) return false;
   LARGE_INTEGER now;
   if (!QueryPerformanceCounter(&now)) now.QuadPart = 0;
-  // The modelled clock starts where the real one stands, so time read before
-  // the switch stays in the past.
   if (!NUVOsSetFakePerformanceCounter(modelled ? 1 : 0, now.QuadPart)) return false;
   g_Modelled = modelled;
   return true;

@@ -12,8 +12,9 @@
 //   NUVHostClock::Spend(0.002);        // the clock reads 2 ms later
 //   double now = NUVHostClock::Now();  // seconds, either clock
 //
-// Modelled time steers the emulated performance counter; where the calls are
-// the system's own (Windows), UseModelledTime(true) fails and returns false.
+// Modelled time steers the performance counter through NUVOsTestHooks.h: the
+// emulated one, or on Windows the steered copy the system's calls are
+// diverted to (at 1e9 counts per second on either).
 // Threading: user-interface thread only, like the calls it steers.
 #ifndef NUVHostClock_h
 #define NUVHostClock_h

@@ -2,7 +2,8 @@
 // libraries a host loads (libVelloran and its commands) are installed beside
 // the platform library, so a host finds them without any configuration.
 //
-//   std::string library = NUVHostPaths::PlatformLibraryFolder() + "/libVelloran.so";
+//   std::string library = NUVHostPaths::PlatformLibraryFolder() + "/" +
+//                         NUVOsLibrary::FileName("Velloran");
 //
 // Threading: any thread; it keeps no state.
 #ifndef NUVHostPaths_h

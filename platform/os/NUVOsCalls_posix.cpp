@@ -213,3 +213,5 @@ void NUVOsResetEmulation() {
   emulation.fakeTicks = false;
   emulation.fakeTickCount = 0;
 }
+
+int NUVOsUseSystemCalls() { return 0; }

@@ -2,7 +2,8 @@
 // symbols, the way a host loads the library it plays with.
 //
 //   std::string why;
-//   void* library = NUVOsLibrary::Load("libVelloran.so", &why);
+//   std::string file = NUVOsLibrary::FileName("Velloran");  // libVelloran.so
+//   void* library = NUVOsLibrary::Load(file.c_str(), &why);
 //   if (!library) fail(why);
 //   auto entry = reinterpret_cast<Entry>(NUVOsLibrary::Symbol(library, "VelloranEntry"));
 //   ...
@@ -28,6 +29,12 @@ class VPL_EXPORT NUVOsLibrary {
   static void* Symbol(void* library, const char* name);
   // 0 on success, -1 on failure (including a null library).
   static int Unload(void* library);
+  // The file name of the library called `name` on this system:
+  // libNAME.so on POSIX systems, NAME.dll on Windows.
+  static std::string FileName(const char* name);
+  // Whether the library at `path` is in the process now (loaded by anyone),
+  // without loading it.
+  static bool IsLoaded(const char* path);
 };
 
 #endif

@@ -26,3 +26,12 @@ int NUVOsLibrary::Unload(void* library) {
   if (!library) return -1;
   return dlclose(library) == 0 ? 0 : -1;
 }
+
+std::string NUVOsLibrary::FileName(const char* name) { return "lib" + std::string(name) + ".so"; }
+
+bool NUVOsLibrary::IsLoaded(const char* path) {
+  if (!path || !*path) return false;
+  void* library = dlopen(path, RTLD_NOW | RTLD_NOLOAD);
+  if (library) dlclose(library);  // the look itself counted a load
+  return library != nullptr;
+}

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "NUVOsCalls.h"
+#include "NUVOsDivert.h"
 #include "NUVOsLibrary.h"
 
 namespace {
@@ -51,7 +52,8 @@ void* NUVOsLibrary::Load(const char* path, std::string* error) {
     return nullptr;
   }
   HMODULE library = LoadLibraryW(wide.c_str());
-  if (!library && error) *error = SystemMessage(GetLastError());
+  if (!library && error) *error = std::string(path) + ": " + SystemMessage(GetLastError());
+  NUVOsDivertLoadedModule(library);
   return reinterpret_cast<void*>(library);
 }
 
@@ -62,5 +64,32 @@ void* NUVOsLibrary::Symbol(void* library, const char* name) {
 
 int NUVOsLibrary::Unload(void* library) {
   if (!library) return -1;
-  return FreeLibrary(static_cast<HMODULE>(library)) ? 0 : -1;
+  auto* base = static_cast<unsigned char*>(library);
+  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  size_t size = nt->OptionalHeader.SizeOfImage;
+  if (!FreeLibrary(static_cast<HMODULE>(library))) return -1;
+  HMODULE still = nullptr;
+  if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                              GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                          reinterpret_cast<LPCWSTR>(base), &still)) {
+    NUVOsForgetModule(base, size);
+  }
+  return 0;
+}
+
+std::string NUVOsLibrary::FileName(const char* name) { return std::string(name) + ".dll"; }
+
+bool NUVOsLibrary::IsLoaded(const char* path) {
+  if (!path || !*path) return false;
+  std::wstring wide = Widen(path);
+  if (wide.empty()) return false;
+  // A bare name is looked up as the loader knows it; a path, in full.
+  if (wide.find_first_of(L"\\/") != std::wstring::npos) {
+    wchar_t full[MAX_PATH];
+    DWORD length = GetFullPathNameW(wide.c_str(), MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH) return false;
+    wide.assign(full, length);
+  }
+  HMODULE module = nullptr;
+  return GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, wide.c_str(), &module) != 0;
 }

@@ -6,8 +6,12 @@
 //   NUVOsSetAsyncKeyState(VK_MBUTTON, 1);          // middle button held down
 //
 // Functions that return int answer 1 when they did their work and 0 when they
-// could not: the queue is full, the code is out of range, or (on Windows,
-// where the calls are the real ones) the system cannot be steered that way.
+// could not: the queue is full or the code is out of range.
+//
+// On Windows the calls are the system's own until a control is used: the
+// clock controls then divert the clock calls of this project's modules to a
+// steered copy, the input controls PeekMessageW and GetAsyncKeyState to a
+// queue and key table of their own, until NUVOsUseSystemCalls.
 // Threading: user-interface thread only, like the calls they steer.
 #ifndef NUVOsTestHooks_h
 #define NUVOsTestHooks_h
@@ -25,12 +29,11 @@ VPL_EXPORT int NUVOsPostInputMessage(UINT message, WPARAM wParam, LPARAM lParam,
                                      HWND window = nullptr);
 // Drops every waiting message.
 VPL_EXPORT void NUVOsClearInputQueue();
-// Number of waiting messages (-1 on Windows, whose queue cannot be counted).
+// Number of waiting messages.
 VPL_EXPORT int NUVOsInputQueueSize();
 // Marks a virtual key (0..255) down (non-zero) or up for GetAsyncKeyState.
 VPL_EXPORT int NUVOsSetAsyncKeyState(int virtualKey, int down);
-// How many times GetAsyncKeyState has been called since the last reset (-1
-// on Windows).
+// How many times GetAsyncKeyState has been called since the last reset.
 VPL_EXPORT long NUVOsAsyncKeyStateCallCount();
 
 // --- Clocks -------------------------------------------------------------------
@@ -57,5 +60,9 @@ VPL_EXPORT int NUVOsAdvanceTickCount(DWORD milliseconds);
 // Back to the start state: empty queue, every key up, call count 0, real
 // clocks without offset, performance counter available at 1e9 per second.
 VPL_EXPORT void NUVOsResetEmulation();
+// Windows: the system's own calls again in every module, the controls'
+// states kept for the next control; 1. Elsewhere there is nothing but the
+// emulation: 0, nothing changes.
+VPL_EXPORT int NUVOsUseSystemCalls();
 
 #endif

@@ -87,7 +87,7 @@ void NUVRecord::EndMain() {
 
 long NUVRecord::Open() {
   if (_Mode == Capture) {
-    _pFile = std::fopen(_Path.c_str(), "w");
+    _pFile = std::fopen(_Path.c_str(), "wb");  // the same bytes on every system
     if (!_pFile) return E_FAIL;
     if (std::fprintf(_pFile, "%s\n", kHeader) < 0 || std::fflush(_pFile) != 0) return E_FAIL;
     return S_OK;

@@ -1,7 +1,6 @@
-// libVelloran loaded and unloaded with dlopen, as the application does. The
+// libVelloran loaded and unloaded at run time, as the application does. The
 // test runs twice under ctest: with the socket wake-up and with
 // PLMSIM_MESSAGEQUEUE_TIMER defined.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include "NUV3DViewer.h"
@@ -13,6 +12,7 @@
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
 #include "NUVGetPLMStateSynchronousEventDispatcher.h"
+#include "NUVOsLibrary.h"
 #include "NUVPLMStateSynchronousEventDispatcher.h"
 #include "NUVSimBasicAgent.h"
 #include "NUVISimStructuredAgentKeyFrameMgt.h"
@@ -59,8 +59,8 @@ NUVSimKeyFrameController* StartPlay(const PlayCommandApi* api, NUVBaseUnknown_va
 // Plain messages of the library, built and posted through its exported
 // operations (the program has no link to the library's type information).
 void PostPlainMessages(void* library, int count) {
-  auto construct = reinterpret_cast<void (*)(void*)>(dlsym(library, "_ZN13NUVSimMessageC1Ev"));
-  auto post = reinterpret_cast<void (*)(void*)>(dlsym(library, "_ZN13NUVSimMessage4PostEv"));
+  auto construct = reinterpret_cast<void (*)(void*)>(NUVOsLibrary::Symbol(library, "_ZN13NUVSimMessageC1Ev"));
+  auto post = reinterpret_cast<void (*)(void*)>(NUVOsLibrary::Symbol(library, "_ZN13NUVSimMessage4PostEv"));
   ASSERT_TRUE(construct && post);
   for (int i = 0; i < count; ++i) {
     void* memory = ::operator new(sizeof(NUVSimMessage));
@@ -85,13 +85,15 @@ TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
     auto* layout = new NUVFrmLayout;
     NUVFrmEditor::SetCurrentEditor(editor);
     NUVFrmLayout::SetCurrentLayout(layout);
-    void* library = dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-    void* command = dlopen(VELLORAN_PLAY_COMMAND_PATH, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_TRUE(library && command) << dlerror();
+    std::string why;
+    void* library = NUVOsLibrary::Load(VELLORAN_LIBRARY_PATH, &why);
+    void* command = NUVOsLibrary::Load(VELLORAN_PLAY_COMMAND_PATH, &why);
+    ASSERT_TRUE(library && command) << why;
+    ASSERT_TRUE(NUVOsLibrary::IsLoaded(VELLORAN_LIBRARY_PATH));
     ASSERT_NE(NUVDictionary::FindMetaClass("NUVSimMessage"), nullptr);
-    EXPECT_EQ(dlsym(library, "_Z18VelloranModuleLoadv"), nullptr) << "internal: not exported";
+    EXPECT_EQ(NUVOsLibrary::Symbol(library, "_Z18VelloranModuleLoadv"), nullptr) << "internal: not exported";
     typedef const PlayCommandApi* (*Entry)();
-    const PlayCommandApi* api = reinterpret_cast<Entry>(dlsym(command, "VelloranPlayCommand"))();
+    const PlayCommandApi* api = reinterpret_cast<Entry>(NUVOsLibrary::Symbol(command, "VelloranPlayCommand"))();
     NUVBaseUnknown_var agent;
     NUVSimKeyFrameController* controller = StartPlay(api, agent);
     for (int i = 0; i < turnsBeforeUnload; ++i) app.RunOneTurn(0);
@@ -112,9 +114,9 @@ TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
     controller->SetControlledAgent(none);
     controller->Release();
     agent = NUVBaseUnknown_var();
-    ASSERT_EQ(dlclose(command), 0);
-    ASSERT_EQ(dlclose(library), 0);
-    ASSERT_EQ(dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_NOLOAD), nullptr) << "really unloaded";
+    ASSERT_EQ(NUVOsLibrary::Unload(command), 0);
+    ASSERT_EQ(NUVOsLibrary::Unload(library), 0);
+    ASSERT_FALSE(NUVOsLibrary::IsLoaded(VELLORAN_LIBRARY_PATH)) << "really unloaded";
     EXPECT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0);
     EXPECT_EQ(NUVSimMasterObservation::Count(), 0) << "no coordinator outlives its code";
     EXPECT_EQ(viewer->GetCallbackManager()->CountCallbacks(nullptr) +

@@ -1,7 +1,6 @@
 // The event loop's phases (descriptors, then one due time-out per turn) on a
 // steered clock, and the one-based pointer list its users queue with.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "NUVApplication.h"
 #include "NUVCommandSelector.h"
 #include "NUVRawCollPV.h"
+#include "NUVSockets.h"
 
 namespace {
 
@@ -18,9 +18,20 @@ int64_t g_Now = 0;
 int64_t SteeredClock() { return g_Now; }
 void Tick(NUVCommand*, int, void*) { g_Events.push_back("tick"); }
 void Named(NUVCommand*, int, void* name) { g_Events.push_back(static_cast<const char*>(name)); }
-void Input(NUVCommand*, int fd, void*) {
-  if (char c; read(fd, &c, 1) == 1) g_Events.push_back("input");
+void Input(NUVCommand*, int, void* end) {
+  if (char c; static_cast<NUVSockets*>(end)->BasicReceive(&c, 1, 0) == 1) g_Events.push_back("input");
 }
+
+// Two linked ends of this process: the loop watches the reading end's
+// descriptor, readable once a byte is written.
+struct Channel {
+  Channel() { NUVSockets::MakeLocalPair(reader, writer); }
+  ~Channel() { delete reader, delete writer; }
+  int fd() const { return reader ? reader->GetHandler() : -1; }
+  int Write() { return writer ? writer->BasicSend("x", 1) : -1; }
+  NUVSockets* reader = nullptr;
+  NUVSockets* writer = nullptr;
+};
 
 class EventLoop : public ::testing::Test {
  protected:
@@ -29,31 +40,28 @@ class EventLoop : public ::testing::Test {
     g_Now = 0;
     g_App = &app;
     app.SetClock(&SteeredClock);
-    ASSERT_EQ(pipe(fds), 0);
-  }
-  void TearDown() override {
-    for (int fd : fds) close(fd);
+    ASSERT_GE(channel.fd(), 0);
   }
   NUVApplication app{"loop-test"};
-  int fds[2];
+  Channel channel;
 };
 
 }  // namespace
 
 TEST_F(EventLoop, ZeroTimeOutsRunOnePerTurnAfterTheDescriptorsOfTheirTurn) {
-  app.AddFileDescriptor(fds[0], nullptr, nullptr, &Input);
+  app.AddFileDescriptor(channel.fd(), nullptr, channel.reader, &Input);
   app.AddTimeOut(0, nullptr, const_cast<char*>("1"), [](NUVCommand* c, int id, void* d) {
     Named(c, id, d);
     g_App->AddTimeOut(0, nullptr, nullptr, &Tick);
   });
   app.AddTimeOut(0, nullptr, const_cast<char*>("2"), &Named);
   EXPECT_EQ(app.RunOneTurn(0), 1);
-  ASSERT_EQ(write(fds[1], "x", 1), 1);
+  ASSERT_EQ(channel.Write(), 1);
   EXPECT_EQ(app.RunOneTurn(0), 1);
   EXPECT_EQ(app.RunOneTurn(0), 1);
   EXPECT_EQ(app.RunOneTurn(0), 0) << "nothing left to run";
   EXPECT_EQ(g_Events, (std::vector<std::string>{"1", "input", "2", "tick"}));
-  app.RemoveFileDescriptor(fds[0], nullptr);
+  app.RemoveFileDescriptor(channel.fd(), nullptr);
 }
 
 TEST_F(EventLoop, TimeOutsCancelOnceAndDelayedOnesAreDueByTheLoopsClock) {
@@ -70,18 +78,18 @@ TEST_F(EventLoop, TimeOutsCancelOnceAndDelayedOnesAreDueByTheLoopsClock) {
 }
 
 TEST_F(EventLoop, DescriptorRemovedByAnEarlierHandlerIsNotCalled) {
-  static int other[2];
-  ASSERT_EQ(pipe(other), 0);
-  app.AddFileDescriptor(fds[0], nullptr, nullptr, [](NUVCommand*, int, void*) {
+  static Channel* other;
+  Channel second;
+  other = &second;
+  app.AddFileDescriptor(channel.fd(), nullptr, nullptr, [](NUVCommand*, int, void*) {
     g_Events.push_back("first");
-    g_App->RemoveFileDescriptor(other[0], nullptr);
+    g_App->RemoveFileDescriptor(other->fd(), nullptr);
   });
-  app.AddFileDescriptor(other[0], nullptr, nullptr, &Input);
-  EXPECT_EQ(app.AddFileDescriptor(other[0], nullptr, nullptr, &Tick), -1) << "registered once";
-  ASSERT_EQ(write(fds[1], "x", 1) + write(other[1], "x", 1), 2);
+  app.AddFileDescriptor(second.fd(), nullptr, second.reader, &Input);
+  EXPECT_EQ(app.AddFileDescriptor(second.fd(), nullptr, nullptr, &Tick), -1) << "registered once";
+  ASSERT_EQ(channel.Write() + second.Write(), 2);
   app.RunOneTurn(0);
   EXPECT_EQ(g_Events, std::vector<std::string>{"first"});
-  for (int fd : other) close(fd);
 }
 
 TEST_F(EventLoop, RegistrationsGoWithTheirCommandOrTheirHandler) {
@@ -91,10 +99,10 @@ TEST_F(EventLoop, RegistrationsGoWithTheirCommandOrTheirHandler) {
   command->RequestDelayedDestruction();  // after "before"; its time-out goes with it
   app.AddTimeOut(0, nullptr, nullptr, &Tick);
   app.AddTimeOut(10, nullptr, nullptr, &Tick);
-  app.AddFileDescriptor(fds[0], nullptr, nullptr, &Tick);
+  app.AddFileDescriptor(channel.fd(), nullptr, nullptr, &Tick);
   app.AddTimeOut(0, nullptr, const_cast<char*>("other"), &Named);
   EXPECT_EQ(app.RemoveRegistrationsWithHandler(&Tick), 3);
-  ASSERT_EQ(write(fds[1], "x", 1), 1);
+  ASSERT_EQ(channel.Write(), 1);
   g_Now = 1000000000;
   while (app.RunOneTurn(0)) {}
   EXPECT_EQ(g_Events, (std::vector<std::string>{"before", "other"}));

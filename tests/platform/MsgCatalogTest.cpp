@@ -7,6 +7,7 @@
 #include <string>
 
 #include "NUVMsgCatalog.h"
+#include "NUVSetEnvValue.h"
 #include "TestTempDir.h"
 
 namespace {
@@ -99,12 +100,12 @@ TEST(MsgCatalog, FileFormat) {
 TEST(MsgCatalog, ShippedCatalogsAreFoundBesideTheLibraryWithoutTheVariable) {
   const char* former = getenv("VELLORAN_RESOURCES");
   const std::string saved = former ? former : "";
-  unsetenv("VELLORAN_RESOURCES");
+  NUVSetEnvValue("VELLORAN_RESOURCES", nullptr);
   NUVMsgCatalog::Reload();
   for (const char* key : {"Title", "LinkToModel"}) {
     EXPECT_NE(Build("NUVSimErrorPanel", key, ""), "") << key;
   }
   EXPECT_NE(Build("VelloranAgentError", "ERR_0001", ""), "");
-  if (former) setenv("VELLORAN_RESOURCES", saved.c_str(), 1);
+  if (former) NUVSetEnvValue("VELLORAN_RESOURCES", saved.c_str());
   NUVMsgCatalog::Reload();
 }

@@ -8,8 +8,11 @@
 //     CHILD_CHECK(NUVSimVizServices::IsKTRReplaySynced() == 1);
 //   });
 //
-// Threading: the test's thread. The child is forked ("fast" style), so it
-// inherits the parent's state as it is when the block starts.
+// Threading: the test's thread. On POSIX systems the child is forked ("fast"
+// style), so it inherits the parent's state as it is when the block starts;
+// on Windows the child is the test program run again up to the block, so a
+// test whose parent reads what the child wrote names its files the same way
+// in both (TestTempDir of a fixed name).
 #ifndef ChildProcess_h
 #define ChildProcess_h
 

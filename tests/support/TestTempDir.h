@@ -1,24 +1,44 @@
-// TestTempDir: a fresh directory under $TMPDIR (or /tmp) for a test's files,
-// removed with its content when the object goes away.
+// TestTempDir: a fresh directory in the system's temporary folder for a
+// test's files, removed with its content when the object goes away.
 //
 //   TestTempDir dir;
 //   std::string path = dir.File("session.rec");
 #ifndef TestTempDir_h
 #define TestTempDir_h
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
 class TestTempDir {
  public:
   TestTempDir() {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/velloran-test-XXXXXX";
-    if (mkdtemp(&pattern[0])) _Path = pattern;
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    if (error) return;
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      // Forward slashes on every system: the paths go into command lines too.
+      std::string path = (base / ("velloran-test-" + std::to_string(random()))).generic_string();
+      if (std::filesystem::create_directory(path, error)) {
+        _Path = path;
+        return;
+      }
+    }
+  }
+  // A directory of a fixed name: the same in a test's child process that
+  // runs the test again (see ChildProcess.h), where a random one would
+  // differ. What the child wrote there stays for the parent.
+  explicit TestTempDir(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    if (error) return;
+    std::string path = (base / ("velloran-test-" + name)).generic_string();
+    std::filesystem::create_directory(path, error);
+    if (std::filesystem::is_directory(path, error)) _Path = path;
   }
   ~TestTempDir() {
     std::error_code ignored;

@@ -12,6 +12,7 @@
 #include "NUVApplication.h"
 #include "NUVFrmWindow.h"
 #include "NUVRecord.h"
+#include "NUVSetEnvValue.h"
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimDrawOrContinueMessage.h"
 #include "NUVSimMessageQueue.h"
@@ -30,7 +31,8 @@ class ReplaySync : public ::testing::Test {
     return path;
   }
   static unsigned char Synced() { return NUVSimVizServices::IsKTRReplaySynced(); }
-  TestTempDir _Dir;
+  TestTempDir _Dir{std::string("replay-sync-") +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name()};
 };
 
 TEST_F(ReplaySync, CaptureMarksOnceUnlessMarkedAndReplayFollowsTheMarkElseTheEnvironment) {
@@ -55,10 +57,10 @@ TEST_F(ReplaySync, CaptureMarksOnceUnlessMarkedAndReplayFollowsTheMarkElseTheEnv
     EXPECT_IN_CHILD({
       // A recorded mark decides; without one, the environment (defined, even
       // empty) of the first call.
-      setenv("PLMSIM_KTR_SYNC", "", 1);
+      NUVSetEnvValue("PLMSIM_KTR_SYNC", "");
       CHILD_CHECK(NUVRecord::StartReplay(replayed.c_str()) == S_OK);
       CHILD_CHECK(Synced() == expected);
-      unsetenv("PLMSIM_KTR_SYNC");
+      NUVSetEnvValue("PLMSIM_KTR_SYNC", nullptr);
       NUVRecord::EndMain();  // later changes do not matter
       CHILD_CHECK(Synced() == expected);
     });

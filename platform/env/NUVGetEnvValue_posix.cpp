@@ -1,7 +1,9 @@
-#include "NUVGetEnvValue.h"
-
+// Environment variables through the C library's environment.
 #include <cstdlib>
 #include <cstring>
+
+#include "NUVGetEnvValue.h"
+#include "NUVSetEnvValue.h"
 
 int NUVGetEnvValue(const char* name, char** value) {
   if (value) *value = nullptr;
@@ -14,4 +16,9 @@ int NUVGetEnvValue(const char* name, char** value) {
     std::memcpy(*value, found, length + 1);
   }
   return 0;
+}
+
+int NUVSetEnvValue(const char* name, const char* value) {
+  if (!name || !*name || std::strchr(name, '=')) return -1;
+  return (value ? setenv(name, value, 1) : unsetenv(name)) == 0 ? 0 : -1;
 }

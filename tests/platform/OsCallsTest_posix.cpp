@@ -15,7 +15,6 @@
 #include "NUVHostInput.h"
 #include "NUVHostSignals.h"
 #include "NUVOsCalls.h"
-#include "NUVOsLibrary.h"
 #include "NUVOsTerminal.h"
 #include "NUVOsTestHooks.h"
 
@@ -98,20 +97,6 @@ TEST_F(OsCallsTest, ClocksFailOnDemandScaleToTheirFrequencyAndWrapAtThirtyTwoBit
   // or not, the unsigned difference is the time elapsed.
   NUVOsSetTickCountOffset(0u - GetTickCount() - 5u);
   EXPECT_LT(static_cast<DWORD>(GetTickCount() - 0xFFFFFFFBu), 3600000u);
-}
-
-TEST(OsLibrary, LoadsFindsAndUnloadsOrSaysWhyNot) {
-  std::string why;
-  void* library = NUVOsLibrary::Load("libm.so.6", &why);
-  ASSERT_NE(library, nullptr) << why;
-  auto cosine = reinterpret_cast<double (*)(double)>(NUVOsLibrary::Symbol(library, "cos"));
-  EXPECT_TRUE(cosine && cosine(0.0) == 1.0);
-  EXPECT_EQ(NUVOsLibrary::Symbol(library, "NoSuchSymbol"), nullptr);
-  EXPECT_EQ(NUVOsLibrary::Unload(library), 0);
-  EXPECT_EQ(NUVOsLibrary::Load("/no/such/library.so", &why), nullptr);
-  EXPECT_NE(why.find("/no/such/library.so"), std::string::npos) << why;
-  EXPECT_FALSE(NUVOsLibrary::Load(nullptr) || NUVOsLibrary::Symbol(nullptr, "cos"));
-  EXPECT_EQ(NUVOsLibrary::Unload(nullptr), -1);
 }
 
 class TerminalKeys : public ::testing::Test {
