@@ -1,25 +1,17 @@
 // Messages through the whole path (Post -> wake-up -> the loop's poll ->
 // ExecuteMessage -> Execute), beside the floors of the wake-up channels
-// measured in the same run.
+// measured in the same run (bench_floors_posix.cpp, bench_floors_win.cpp).
 //
 // The queue picks its wake-up when the library loads: run this program once
 // as it is (socket wake-up) and once with PLMSIM_MESSAGEQUEUE_TIMER=1 (the
 // zero time-out wake-up); tools/dev bench does both.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/eventfd.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <cstdint>
 
 #include "NUVApplication.h"
 #include "NUVSimMessage.h"
 #include "NUVSimMessageQueue.h"
-#include "NUVSocketConnector.h"
 #include "NUVSockets.h"
 
 namespace {
@@ -33,82 +25,16 @@ class NullMessage : public NUVSimMessage {
   int64_t executions = 0;
 };
 
-// One thread writes one byte, polls the reading end and reads the byte back.
-void RoundTrip(benchmark::State& state, int writeFd, int readFd) {
-  char byte = 'X';
-  pollfd p = {readFd, POLLIN, 0};
-  for (auto _ : state) {
-    if (write(writeFd, &byte, 1) != 1 || poll(&p, 1, -1) != 1 || read(readFd, &byte, 1) != 1) {
-      state.SkipWithError("round trip failed");
-      break;
-    }
-  }
-}
-
-void BM_Floor_LoopbackTcpPair(benchmark::State& state) {
-  NUVSocketConnector connector(0, 10, NUVSocketConnector::Network);
-  connector.Declare(nullptr);
-  NUVSockets reader(-1, nullptr);
-  reader.Connect(connector.GetPort(), nullptr);
-  NUVSockets* writer = connector.Accept();
-  RoundTrip(state, writer->GetHandler(), reader.GetHandler());
-  delete writer;
-}
-BENCHMARK(BM_Floor_LoopbackTcpPair);
-
-void BM_Floor_LocalSocketPair(benchmark::State& state) {
-  int fds[2];
-  socketpair(AF_UNIX, SOCK_STREAM, 0, fds);
-  RoundTrip(state, fds[1], fds[0]);
-  close(fds[0]);
-  close(fds[1]);
-}
-BENCHMARK(BM_Floor_LocalSocketPair);
-
-void BM_Floor_Pipe(benchmark::State& state) {
-  int fds[2];
-  if (pipe(fds) != 0) state.SkipWithError("pipe");
-  RoundTrip(state, fds[1], fds[0]);
-  close(fds[0]);
-  close(fds[1]);
-}
-BENCHMARK(BM_Floor_Pipe);
-
-void BM_Floor_EventFdSemaphore(benchmark::State& state) {
-  int fd = eventfd(0, EFD_SEMAPHORE);
-  uint64_t one = 1;
-  pollfd p = {fd, POLLIN, 0};
-  for (auto _ : state) {
-    if (write(fd, &one, sizeof one) != sizeof one || poll(&p, 1, -1) != 1 ||
-        read(fd, &one, sizeof one) != sizeof one) {
-      state.SkipWithError("round trip failed");
-      break;
-    }
-  }
-  close(fd);
-}
-BENCHMARK(BM_Floor_EventFdSemaphore);
-
-// A bare poll with a zero time-out on one idle descriptor: the floor of one
-// turn of a loop that has something to watch.
-void BM_Floor_ZeroTimeoutPoll(benchmark::State& state) {
-  int fds[2];
-  if (pipe(fds) != 0) state.SkipWithError("pipe");
-  pollfd p = {fds[0], POLLIN, 0};
-  for (auto _ : state) benchmark::DoNotOptimize(poll(&p, 1, 0));
-  close(fds[0]);
-  close(fds[1]);
-}
-BENCHMARK(BM_Floor_ZeroTimeoutPoll);
-
 // The whole path, in the wake-up mode this process was started with. The
-// loop also watches one idle pipe, as a host's loop always has descriptors.
+// loop also watches one idle descriptor, as a host's loop always has some.
 void BM_MessageWholePath(benchmark::State& state) {
   NUVSimMessageQueue::DeleteMessageQueueInstance();
   NUVApplication app("bench");
-  int idle[2];
-  if (pipe(idle) != 0) state.SkipWithError("pipe");
-  app.AddFileDescriptor(idle[0], nullptr, nullptr, [](NUVCommand*, int, void*) {});
+  NUVSockets* idle = nullptr;
+  NUVSockets* idlePeer = nullptr;
+  if (!NUVSockets::MakeLocalPair(idle, idlePeer)) state.SkipWithError("no idle descriptor");
+  const int idleFd = idle ? idle->GetHandler() : -1;
+  app.AddFileDescriptor(idleFd, nullptr, nullptr, [](NUVCommand*, int, void*) {});
   NullMessage* message = new NullMessage;
   for (auto _ : state) {
     message->Post();
@@ -120,9 +46,9 @@ void BM_MessageWholePath(benchmark::State& state) {
   state.SetLabel(NUVSimMessageQueue::UsesSocketWakeUp() ? "socket wake-up" : "time-out wake-up");
   NUVSimMessageQueue::DeleteMessageQueueInstance();
   while (app.PendingTimeOuts() > 0) app.RunOneTurn(0);
-  app.RemoveFileDescriptor(idle[0], nullptr);
-  close(idle[0]);
-  close(idle[1]);
+  app.RemoveFileDescriptor(idleFd, nullptr);
+  delete idle;
+  delete idlePeer;
   message->Release();
 }
 BENCHMARK(BM_MessageWholePath);

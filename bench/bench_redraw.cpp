@@ -1,7 +1,6 @@
 // The redraw agent's per-step cost, scheduled redraws at scale, and the whole
 // play loop beside its floor of two message wake-ups per step.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <string>
