@@ -35,4 +35,10 @@
 #define FAILED(hr) ((long)(hr) < 0)
 #endif
 
+// Failures are negative whatever the width of long (32 bits on Windows, 64
+// on Linux) and whoever defined the codes (the system's headers on Windows).
+static_assert(E_FAIL < 0 && E_NOINTERFACE < 0 && E_INVALIDARG < 0 && E_UNEXPECTED < 0 &&
+                  E_OUTOFMEMORY < 0 && S_OK == 0 && S_FALSE > 0,
+              "failure codes must be negative longs");
+
 #endif

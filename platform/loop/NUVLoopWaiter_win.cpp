@@ -12,6 +12,7 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -118,11 +119,39 @@ int ReadyNow(std::vector<Entry>& entries, int* ready, int capacity) {
       if (sockets[k].revents & (POLLRDNORM | POLLHUP | POLLERR | POLLNVAL)) readable[order[k]] = true;
     }
   }
+  // The handles: one look at all of them tells the first signalled one (or
+  // none, the common case of idle descriptors); those after it are looked
+  // at one by one.
+  std::vector<HANDLE> handles;
+  std::vector<size_t> at;  // index in `entries` of each handle
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (!entries[i].socket) {
+      handles.push_back(entries[i].event);
+      at.push_back(i);
+    }
+  }
+  size_t k = 0;
+  while (k < handles.size()) {
+    DWORD n = static_cast<DWORD>(std::min<size_t>(handles.size() - k, MAXIMUM_WAIT_OBJECTS));
+    DWORD first = WaitForMultipleObjects(n, handles.data() + k, FALSE, 0);
+    if (first == WAIT_FAILED) {
+      // A handle closed while watched: the others one by one.
+      for (DWORD j = 0; j < n; ++j, ++k) {
+        if (WaitForSingleObject(handles[k], 0) == WAIT_OBJECT_0) readable[at[k]] = true;
+      }
+      continue;
+    }
+    if (first >= WAIT_OBJECT_0 + n) {
+      k += n;  // none of these
+      continue;
+    }
+    k += first - WAIT_OBJECT_0;
+    readable[at[k]] = true;
+    ++k;
+  }
   int count = 0;
   for (size_t i = 0; i < entries.size() && count < capacity; ++i) {
-    bool now = entries[i].socket ? readable[i]
-                                 : WaitForSingleObject(entries[i].event, 0) == WAIT_OBJECT_0;
-    if (now) ready[count++] = entries[i].descriptor;
+    if (readable[i]) ready[count++] = entries[i].descriptor;
   }
   return count;
 }

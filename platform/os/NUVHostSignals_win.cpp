@@ -1,11 +1,14 @@
 // Ctrl-C, Ctrl-Break and the console's close through a console control
 // handler. The system calls it on a thread of its own: it records the status
-// and posts WM_QUIT to the user-interface thread, whose loop stops when it
-// sees WM_QUIT (the loop being the one thing that may call RequestStop).
+// and sets an event object that the loop watches (the loop's wait takes
+// waitable handles beside sockets); the loop's handler of that event asks
+// the application to stop, the loop being the one thing that may call
+// RequestStop.
 // The system's header first: NUVOsCalls.h then adds nothing of its own.
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 
 #include "NUVApplication.h"
 #include "NUVHostSignals.h"
@@ -14,8 +17,11 @@
 namespace {
 
 std::atomic<int> g_Status{0};
-std::atomic<DWORD> g_UiThread{0};
+HANDLE g_Event = nullptr;
+NUVApplication* g_App = nullptr;
 bool g_Installed = false;
+
+int Descriptor(HANDLE handle) { return static_cast<int>(reinterpret_cast<intptr_t>(handle)); }
 
 BOOL WINAPI OnControl(DWORD event) {
   int status;
@@ -27,22 +33,39 @@ BOOL WINAPI OnControl(DWORD event) {
   }
   int none = 0;
   g_Status.compare_exchange_strong(none, status);
-  PostThreadMessageW(g_UiThread.load(), WM_QUIT, static_cast<WPARAM>(status), 0);
+  SetEvent(g_Event);
   return TRUE;
+}
+
+void OnEvent(NUVCommand*, int, void*) {
+  ResetEvent(g_Event);
+  if (g_App) g_App->RequestStop();
 }
 
 }  // namespace
 
-void NUVHostSignals::StopOnInterrupt(NUVApplication&) {
+void NUVHostSignals::StopOnInterrupt(NUVApplication& app) {
   Restore();
   g_Status = 0;
-  g_UiThread = GetCurrentThreadId();
-  g_Installed = SetConsoleCtrlHandler(&OnControl, TRUE) != 0;
+  g_Event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (!g_Event) return;
+  g_App = &app;
+  app.AddFileDescriptor(Descriptor(g_Event), nullptr, nullptr, &OnEvent);
+  SetConsoleCtrlHandler(&OnControl, TRUE);
+  g_Installed = true;
 }
 
 void NUVHostSignals::Restore() {
   if (!g_Installed) return;
   SetConsoleCtrlHandler(&OnControl, FALSE);
+  // The application may be gone already; only the one alive now can hold
+  // the registration.
+  if (g_App && g_App == NUVApplication::MainApplication()) {
+    g_App->RemoveFileDescriptor(Descriptor(g_Event), nullptr);
+  }
+  g_App = nullptr;
+  CloseHandle(g_Event);
+  g_Event = nullptr;
   g_Installed = false;
 }
 
