@@ -13,11 +13,23 @@ struct WalkVisitor {
   int skipFrom;
 };
 
+// `object` borrows the reference its parent holds on the node (the tree
+// must not change during a walk): taken with Attach, given back with Detach,
+// so that the walk costs no reference counting of its own.
 struct Frame {
   NUVBaseUnknown_var object;
-  NUVIPLMNavOccurrence* occurrence;  // borrowed from `object`; null when not an occurrence
+  NUVIPLMNavOccurrence* occurrence;  // null when not an occurrence
   int childCount;
   int nextChild;
+};
+
+// Gives back the borrowed handles of the frames left, also when a visitor
+// throws (a null handle's error).
+struct BorrowedFrames {
+  std::vector<Frame>& frames;
+  ~BorrowedFrames() {
+    for (Frame& f : frames) f.object.Detach();
+  }
 };
 
 }  // namespace
@@ -43,12 +55,16 @@ long NUVSimOccurrenceTraverser::Traverse(const NUVBaseUnknown_var& iRoot, int& o
   int status = 0;
 
   std::vector<Frame> stack;
-  auto enter = [&](const NUVBaseUnknown_var& object, NUVIPLMNavOccurrence* occurrence) {
+  BorrowedFrames borrowed{stack};
+  auto enter = [&](NUVBaseUnknown* object, NUVIPLMNavOccurrence* occurrence) {
     int depth = static_cast<int>(stack.size());
+    stack.push_back({NUVBaseUnknown_var(), occurrence, 0, 0});
+    Frame& frame = stack.back();
+    frame.object.Attach(object);
     for (WalkVisitor& v : visitors) {
       if (v.skipFrom != -1) continue;
       NUVISimTraversalVisitor::TraversalStatus asked = NUVISimTraversalVisitor::ContinueTraversal;
-      v.visitor->PreOrder(object, asked);
+      v.visitor->PreOrder(frame.object, asked);
       if (asked == NUVISimTraversalVisitor::SkipDescendants) {
         v.skipFrom = depth;
         --following;
@@ -56,11 +72,13 @@ long NUVSimOccurrenceTraverser::Traverse(const NUVBaseUnknown_var& iRoot, int& o
     }
     int count = occurrence ? occurrence->GetChildCount() : 0;
     if (count < 0) count = 0;
-    bool descend = following > 0;
-    if (!descend && count > 0) status = 1;
-    stack.push_back({object, occurrence, count, descend ? 0 : count});
+    frame.childCount = count;
+    if (following == 0) {
+      if (count > 0) status = 1;
+      frame.nextChild = count;
+    }
   };
-  auto leave = [&](const Frame& frame, int depth) {
+  auto leave = [&](Frame& frame, int depth) {
     unsigned char leaf = frame.childCount == 0 ? 1 : 0;
     for (WalkVisitor& v : visitors) {
       if (v.skipFrom == depth) {
@@ -75,17 +93,17 @@ long NUVSimOccurrenceTraverser::Traverse(const NUVBaseUnknown_var& iRoot, int& o
   };
 
   NUVIPLMNavOccurrence_var root(iRoot.get());
-  enter(iRoot, root.get());
+  enter(iRoot.get(), root.get());
   while (!stack.empty()) {
     Frame& top = stack.back();
     if (top.nextChild < top.childCount) {
       NUVIPLMNavOccurrence* child = top.occurrence->GetChild(top.nextChild++);
-      if (child) enter(NUVBaseUnknown_var(child), child);  // may move `top`
+      if (child) enter(child, child);  // may move `top`
       continue;
     }
-    Frame done = std::move(top);
+    leave(top, static_cast<int>(stack.size()) - 1);
+    stack.back().object.Detach();
     stack.pop_back();
-    leave(done, static_cast<int>(stack.size()));
   }
   oStatus = status;
   return S_OK;
