@@ -6,6 +6,7 @@
 // fit says whether the cost grows linearly with N.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <vector>
 
 #include "NUV3DRep.h"
@@ -112,6 +113,47 @@ void BM_GetAllVizOccurrenceDescendants(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   root->Release();
 }
+
+// The traverser's walk and the bare walk in turns within each iteration, so
+// that a busy machine slows both alike: counters give each one's mean time
+// per walk and their ratio.
+void BM_TraverserOverBareWalk(benchmark::State& state) {
+  NUVPLMOccurrence* root = BuildTree(static_cast<int>(state.range(0)));
+  NUVISimTraverser* raw = nullptr;
+  NUVInstantiateComponent("NUVSimOccurrenceTraverser", IID_NUVISimTraverser,
+                          reinterpret_cast<void**>(&raw));
+  NUVISimTraverser_var traverser;
+  traverser.Attach(raw);
+  auto* visitor = new CountingVisitor;
+  NUVListValNUVBaseUnknown_var visitors;
+  visitors.Append(NUVBaseUnknown_var(visitor));
+  traverser->SetVisitors(visitors);
+  NUVBaseUnknown_var from(root);
+  using Clock = std::chrono::steady_clock;
+  Clock::duration bare{}, walk{};
+  for (auto _ : state) {
+    Clock::time_point t0 = Clock::now();
+    long count = 0, leaves = 0;
+    BareWalk(root, count, leaves);
+    benchmark::DoNotOptimize(count);
+    benchmark::DoNotOptimize(leaves);
+    Clock::time_point t1 = Clock::now();
+    int status = 0;
+    traverser->Traverse(from, status);
+    benchmark::DoNotOptimize(visitor->count);
+    Clock::time_point t2 = Clock::now();
+    bare += t1 - t0;
+    walk += t2 - t1;
+  }
+  double n = static_cast<double>(state.iterations());
+  state.counters["bare_us"] = std::chrono::duration<double, std::micro>(bare).count() / n;
+  state.counters["traverser_us"] = std::chrono::duration<double, std::micro>(walk).count() / n;
+  state.counters["ratio"] = std::chrono::duration<double>(walk) / std::chrono::duration<double>(bare);
+  traverser = nullptr;
+  visitor->Release();
+  root->Release();
+}
+BENCHMARK(BM_TraverserOverBareWalk)->Arg(100000);
 
 #define TRAVERSAL_SIZES RangeMultiplier(2)->Range(12500, 100000)->Complexity(benchmark::oN)
 BENCHMARK(BM_Floor_BareRecursiveWalk)->TRAVERSAL_SIZES;

@@ -1,5 +1,7 @@
 #include "NUVSimOccurrenceTraverser.h"
 
+#include <utility>
+
 #include "NUVIPLMNavOccurrence.h"
 
 NUV_IMPLEMENT_CLASS(NUVSimOccurrenceTraverser, NUVISimTraverser, "VelloranPlatform")
@@ -13,23 +15,25 @@ struct WalkVisitor {
   int skipFrom;
 };
 
-// `object` borrows the reference its parent holds on the node (the tree
-// must not change during a walk): taken with Attach, given back with Detach,
-// so that the walk costs no reference counting of its own.
-struct Frame {
+// A handle that borrows the reference the tree holds on a node (the tree
+// must not change during a walk): taken with Attach, given back with Detach
+// also when a visitor throws (a null handle's error), so that the walk costs
+// no reference counting of its own.
+struct Borrowed {
   NUVBaseUnknown_var object;
-  NUVIPLMNavOccurrence* occurrence;  // null when not an occurrence
-  int childCount;
-  int nextChild;
+  explicit Borrowed(NUVBaseUnknown* o) { object.Attach(o); }
+  Borrowed(Borrowed&& other) noexcept : object(std::move(other.object)) {}
+  Borrowed(const Borrowed&) = delete;
+  Borrowed& operator=(const Borrowed&) = delete;
+  ~Borrowed() { object.Detach(); }
 };
 
-// Gives back the borrowed handles of the frames left, also when a visitor
-// throws (a null handle's error).
-struct BorrowedFrames {
-  std::vector<Frame>& frames;
-  ~BorrowedFrames() {
-    for (Frame& f : frames) f.object.Detach();
-  }
+// A node whose descendants are being walked.
+struct Frame {
+  Borrowed node;
+  NUVIPLMNavOccurrence* occurrence;
+  int childCount;
+  int nextChild;
 };
 
 }  // namespace
@@ -55,31 +59,19 @@ long NUVSimOccurrenceTraverser::Traverse(const NUVBaseUnknown_var& iRoot, int& o
   int status = 0;
 
   std::vector<Frame> stack;
-  BorrowedFrames borrowed{stack};
-  auto enter = [&](NUVBaseUnknown* object, NUVIPLMNavOccurrence* occurrence) {
-    int depth = static_cast<int>(stack.size());
-    stack.push_back({NUVBaseUnknown_var(), occurrence, 0, 0});
-    Frame& frame = stack.back();
-    frame.object.Attach(object);
+  auto pre = [&](const NUVBaseUnknown_var& object, int depth) {
     for (WalkVisitor& v : visitors) {
       if (v.skipFrom != -1) continue;
       NUVISimTraversalVisitor::TraversalStatus asked = NUVISimTraversalVisitor::ContinueTraversal;
-      v.visitor->PreOrder(frame.object, asked);
+      v.visitor->PreOrder(object, asked);
       if (asked == NUVISimTraversalVisitor::SkipDescendants) {
         v.skipFrom = depth;
         --following;
       }
     }
-    int count = occurrence ? occurrence->GetChildCount() : 0;
-    if (count < 0) count = 0;
-    frame.childCount = count;
-    if (following == 0) {
-      if (count > 0) status = 1;
-      frame.nextChild = count;
-    }
   };
-  auto leave = [&](Frame& frame, int depth) {
-    unsigned char leaf = frame.childCount == 0 ? 1 : 0;
+  auto post = [&](const NUVBaseUnknown_var& object, int depth, int childCount) {
+    unsigned char leaf = childCount == 0 ? 1 : 0;
     for (WalkVisitor& v : visitors) {
       if (v.skipFrom == depth) {
         v.skipFrom = -1;
@@ -88,21 +80,34 @@ long NUVSimOccurrenceTraverser::Traverse(const NUVBaseUnknown_var& iRoot, int& o
         continue;
       }
       NUVISimTraversalVisitor::TraversalStatus ignored = NUVISimTraversalVisitor::ContinueTraversal;
-      v.visitor->PostOrder(frame.object, ignored, leaf);
+      v.visitor->PostOrder(object, ignored, leaf);
     }
+  };
+  // A node without a walk below it (most are leaves) is done at once; the
+  // others wait on the stack for their children.
+  auto visit = [&](NUVBaseUnknown* object, NUVIPLMNavOccurrence* occurrence) {
+    int depth = static_cast<int>(stack.size());
+    Borrowed node(object);
+    pre(node.object, depth);
+    int count = occurrence ? occurrence->GetChildCount() : 0;
+    if (count > 0 && following > 0) {
+      stack.push_back({std::move(node), occurrence, count, 0});
+      return;
+    }
+    if (count > 0) status = 1;
+    post(node.object, depth, count < 0 ? 0 : count);
   };
 
   NUVIPLMNavOccurrence_var root(iRoot.get());
-  enter(iRoot.get(), root.get());
+  visit(iRoot.get(), root.get());
   while (!stack.empty()) {
     Frame& top = stack.back();
     if (top.nextChild < top.childCount) {
-      NUVIPLMNavOccurrence* child = top.occurrence->GetChild(top.nextChild++);
-      if (child) enter(child, child);  // may move `top`
+      if (NUVIPLMNavOccurrence* child = top.occurrence->GetChild(top.nextChild++))
+        visit(child, child);  // may move `top`
       continue;
     }
-    leave(top, static_cast<int>(stack.size()) - 1);
-    stack.back().object.Detach();
+    post(top.node.object, static_cast<int>(stack.size()) - 1, top.childCount);
     stack.pop_back();
   }
   oStatus = status;
