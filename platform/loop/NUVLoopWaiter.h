@@ -8,8 +8,9 @@
 //   int ready[8];
 //   int n = waiter.Wait(50, ready, 8);   // readable descriptors, n of them
 //
-// Descriptors are those of the system: file descriptors on POSIX, sockets
-// on Windows.
+// Descriptors are those of the system: file descriptors on POSIX; sockets
+// or waitable handles (events) on Windows, where a message posted to the
+// thread also ends a wait.
 // Threading: user-interface thread only, like the loop.
 #ifndef NUVLoopWaiter_h
 #define NUVLoopWaiter_h

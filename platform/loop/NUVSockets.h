@@ -2,8 +2,8 @@
 // one: TCP to any host, or, for a connection made within this process to a
 // local connector (see NUVSocketConnector), an in-process link, which carries
 // the same byte stream at a fraction of the cost: the bytes wait in the
-// process and a kernel counter (an eventfd on Linux) tells the event loop
-// how many there are. An in-process link holds 65,536 bytes per direction;
+// process and a kernel object tells the event loop that some are there (an
+// eventfd counting them on Linux, an event object on Windows). An in-process link holds 65,536 bytes per direction;
 // since no other thread could make room, its ends never wait: a send to a
 // full link sends what fits (0 when nothing does), a receive from an empty
 // one fails (-1) unless the peer closed (0).
