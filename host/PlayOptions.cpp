@@ -51,6 +51,7 @@ const char kUsage[] =
     "  --interactive            after the first play, move one object as a user dragging it\n"
     "                           would; the next viewer update runs one interactive observation\n"
     "                           and its agents are printed\n"
+    "  --clearance              after each play, name the moving objects whose boxes met, and when\n"
     "  --verbose                print the notifications the coordinator dispatches (play phases\n"
     "                           and one per step)\n"
     "  --quiet                  no progress line\n"
@@ -199,6 +200,7 @@ int ParseOne(const char* arg, Next next, PlayOptions& o) {
   if (!std::strcmp(arg, "--quiet")) return o.quiet = true, 0;
   if (!std::strcmp(arg, "--verbose")) return o.verbose = true, 0;
   if (!std::strcmp(arg, "--interactive")) return o.interactive = true, 0;
+  if (!std::strcmp(arg, "--clearance")) return o.clearance = true, 0;
   return Bad("unknown option", arg);
 }
 
