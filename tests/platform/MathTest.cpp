@@ -28,12 +28,16 @@ TEST(MathTest, TransformationOrderInverseAndMatrixRoundTrips) {
   ExpectNear(NUVMathPoint(0, 4, 3), (turn * move) * NUVMathPoint(2, 1, 0));  // turn first, then move
   ExpectNear(move * (turn * NUVMathPoint(2, 1, 0)), (turn * move) * NUVMathPoint(2, 1, 0));
 
-  const NUVMathTransformation skew = NUVMathTransformation::Rotation(NUVMathVector(1, 2, 3), 0.7) * move;
+  const double stretch[12] = {2, 0, 0, 0.5, 1, 0, 0, 0, 3, 0, 0, 0};
+  const NUVMathTransformation rigid = NUVMathTransformation::Rotation(NUVMathVector(1, 2, 3), 0.7) * move;
+  const NUVMathTransformation skew = rigid * NUVMathTransformation(stretch);
   NUVMathTransformation inv;
   ASSERT_EQ(S_OK, skew.ComputeInverse(inv));
   const NUVMathPoint p(0.3, -4, 9);
   ExpectNear(p, inv * (skew * p));
   ExpectNear(p, (inv * skew) * p);
+  ASSERT_EQ(S_OK, rigid.ComputeInverse(inv));
+  ExpectNear(p, rigid * (inv * p));
 
   // The quarter turn's matrix has a zero first pivot.
   NUV4x4Matrix m(turn * move), back;
