@@ -69,10 +69,16 @@ class VELLORAN_EXPORT NUVSimVizServices : public NUVBaseUnknown {
                                 NUVMathPoint& iCenter2, NUVMathVector& iHalfSize2);
   static unsigned char BoundingBoxOverlap(NUVBaseUnknown_var& iObject1, NUVMathBox& iBox1,
                                           NUVBaseUnknown_var& iObject2, NUVMathBox& iBox2);
-  // BoundingBoxIntersectPosition with the monitor's positions.
+  // BoundingBoxIntersectPosition with the monitor's positions. Those carry
+  // world coordinates into each object's own (see NUVIPLMStateMonitor), the
+  // opposite of the placements BoundingBoxIntersectPosition applies, so this
+  // test agrees with BoundingBoxOverlap only while both objects stand at the
+  // identity; for placed objects use BoundingBoxOverlap, or pass placements
+  // to BoundingBoxIntersectPosition.
   static int BoundingBoxIntersect(NUVBaseUnknown_var& iObject1, NUVMathBox& iBox1,
                                   NUVBaseUnknown_var& iObject2, NUVMathBox& iBox2);
-  // Each box's corners carried by its position, boxed again and compared:
+  // Each box's corners carried by its position (a placement: own coordinates
+  // into a frame common to both), boxed again and compared:
   // 2 when one holds the other, 1 when they intersect (touching included),
   // 0 when disjoint, when a box is empty or a position null.
   static int BoundingBoxIntersectPosition(NUVMathTransformation* iPosition1, NUVMathBox& iBox1,
