@@ -51,6 +51,9 @@ class VELLORAN_EXPORT NUVSimVizOccurrenceVisitor : public NUVSimAdapterTraversal
   virtual long isValidObject(const NUVBaseUnknown_var& iObject);
 
  private:
+  // The services take the results over when the walk is done.
+  friend class NUVSimVizServices;
+
   NUVBaseUnknown_var _CurrentObject;   // last accepted in PreOrder
   NUVBaseUnknown_var _PreviousObject;  // the current object before it
   NUVListValNUVBaseUnknown_var _Terminals;

@@ -38,6 +38,9 @@ class VELLORAN_EXPORT NUVSimVizOrderedOccVisitor : public NUVSimAdapterTraversal
   void GetList(NUVListValNUVBaseUnknown_var& oList) const;
 
  private:
+  // The services take the results over when the walk is done.
+  friend class NUVSimVizServices;
+
   NUVBaseUnknown_var _CurrentObject;
   NUVBaseUnknown_var _PreviousObject;
   NUVListValNUVBaseUnknown_var _PreOrder;

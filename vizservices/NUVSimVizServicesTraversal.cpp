@@ -1,5 +1,7 @@
 // NUVSimVizServices, traversal: the occurrences below a root, sorted by the
 // library's visitors during a walk of the platform's traverser.
+#include <utility>
+
 #include "NUVDictionary.h"
 #include "NUVIPLMNavOccurrence.h"
 #include "NUVISimTraverser.h"
@@ -42,8 +44,9 @@ long NUVSimVizServices::GetAllVizOccurrenceDescendants(
   auto* visitor = NUVNew<NUVSimVizOccurrenceVisitor>(iCollectTerminals, iCollectNonTerminals);
   if (!visitor) return S_OK;
   Walk(traverser, visitor, iRoot);
-  visitor->GetNonTerminals(oNonTerminals);
-  visitor->GetTerminals(oTerminals);
+  // The visitor goes away now: its lists are moved out, not copied.
+  oNonTerminals = std::move(visitor->_NonTerminals);
+  oTerminals = std::move(visitor->_Terminals);
   visitor->Release();
   return S_OK;
 }
@@ -71,9 +74,9 @@ long NUVSimVizServices::GetOrderedVizOccDescendants(
   auto* visitor = NUVNew<NUVSimVizOrderedOccVisitor>(iCollectTerminals, iCollectNonTerminals);
   if (!visitor) return S_OK;
   Walk(traverser, visitor, iRoot);
-  visitor->GetList(oAll);
-  visitor->GetNonTerminals(oNonTerminals);
-  visitor->GetTerminals(oTerminals);
+  oAll = std::move(visitor->_PreOrder);
+  oNonTerminals = std::move(visitor->_NonTerminals);
+  oTerminals = std::move(visitor->_Terminals);
   visitor->Release();
   return S_OK;
 }

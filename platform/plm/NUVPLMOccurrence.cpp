@@ -56,20 +56,31 @@ NUVPLMOccurrence::~NUVPLMOccurrence() {
 
 long NUVPLMOccurrence::QueryInterface(const NUVIID& iid, void** out) {
   if (!out) return E_INVALIDARG;
-  if (iid.name && std::strcmp(iid.name, NUVIPLMNavOccurrence::ClassName()) == 0) {
-    AddRef();
-    *out = static_cast<NUVIPLMNavOccurrence*>(this);
-    return S_OK;
+  // Identifiers are usually the interfaces' own ClassId(): pointers answer
+  // before any string comparison.
+  const NUVIID* answered[] = {&NUVIPLMNavOccurrence::ClassId(), &NUVI3DGeoVisu::ClassId(),
+                              &NUVIBuildPath::ClassId()};
+  int which = -1;
+  for (int i = 0; i < 3 && which < 0; ++i) {
+    if (iid.name == answered[i]->name) which = i;
   }
-  if (iid.name && std::strcmp(iid.name, NUVI3DGeoVisu::ClassName()) == 0) {
-    *out = _pRep ? NUVTieFindOrCreate<TIENUVI3DGeoVisuNUVPLMOccurrence>(this) : nullptr;
-    return *out ? S_OK : E_NOINTERFACE;
+  for (int i = 0; i < 3 && which < 0 && iid.name; ++i) {
+    if (std::strcmp(iid.name, answered[i]->name) == 0) which = i;
   }
-  if (iid.name && std::strcmp(iid.name, NUVIBuildPath::ClassName()) == 0) {
-    *out = NUVTieFindOrCreate<TIENUVIBuildPathNUVPLMOccurrence>(this);
-    return *out ? S_OK : E_NOINTERFACE;
+  switch (which) {
+    case 0:
+      AddRef();
+      *out = static_cast<NUVIPLMNavOccurrence*>(this);
+      return S_OK;
+    case 1:
+      *out = _pRep ? NUVTieFindOrCreate<TIENUVI3DGeoVisuNUVPLMOccurrence>(this) : nullptr;
+      return *out ? S_OK : E_NOINTERFACE;
+    case 2:
+      *out = NUVTieFindOrCreate<TIENUVIBuildPathNUVPLMOccurrence>(this);
+      return *out ? S_OK : E_NOINTERFACE;
+    default:
+      return NUVIPLMNavOccurrence::QueryInterface(iid, out);
   }
-  return NUVIPLMNavOccurrence::QueryInterface(iid, out);
 }
 
 NUVIPLMNavOccurrence* NUVPLMOccurrence::GetChild(int index) {

@@ -1,5 +1,7 @@
 #include "NUVSimOccurrenceTraverser.h"
 
+#include <utility>
+
 #include "NUVIPLMNavOccurrence.h"
 
 NUV_IMPLEMENT_CLASS(NUVSimOccurrenceTraverser, NUVISimTraverser, "VelloranPlatform")
@@ -13,9 +15,23 @@ struct WalkVisitor {
   int skipFrom;
 };
 
-struct Frame {
+// A handle that borrows the reference the tree holds on a node (the tree
+// must not change during a walk): taken with Attach, given back with Detach
+// also when a visitor throws (a null handle's error), so that the walk costs
+// no reference counting of its own.
+struct Borrowed {
   NUVBaseUnknown_var object;
-  NUVIPLMNavOccurrence* occurrence;  // borrowed from `object`; null when not an occurrence
+  explicit Borrowed(NUVBaseUnknown* o) { object.Attach(o); }
+  Borrowed(Borrowed&& other) noexcept : object(std::move(other.object)) {}
+  Borrowed(const Borrowed&) = delete;
+  Borrowed& operator=(const Borrowed&) = delete;
+  ~Borrowed() { object.Detach(); }
+};
+
+// A node whose descendants are being walked.
+struct Frame {
+  Borrowed node;
+  NUVIPLMNavOccurrence* occurrence;
   int childCount;
   int nextChild;
 };
@@ -43,8 +59,7 @@ long NUVSimOccurrenceTraverser::Traverse(const NUVBaseUnknown_var& iRoot, int& o
   int status = 0;
 
   std::vector<Frame> stack;
-  auto enter = [&](const NUVBaseUnknown_var& object, NUVIPLMNavOccurrence* occurrence) {
-    int depth = static_cast<int>(stack.size());
+  auto pre = [&](const NUVBaseUnknown_var& object, int depth) {
     for (WalkVisitor& v : visitors) {
       if (v.skipFrom != -1) continue;
       NUVISimTraversalVisitor::TraversalStatus asked = NUVISimTraversalVisitor::ContinueTraversal;
@@ -54,14 +69,9 @@ long NUVSimOccurrenceTraverser::Traverse(const NUVBaseUnknown_var& iRoot, int& o
         --following;
       }
     }
-    int count = occurrence ? occurrence->GetChildCount() : 0;
-    if (count < 0) count = 0;
-    bool descend = following > 0;
-    if (!descend && count > 0) status = 1;
-    stack.push_back({object, occurrence, count, descend ? 0 : count});
   };
-  auto leave = [&](const Frame& frame, int depth) {
-    unsigned char leaf = frame.childCount == 0 ? 1 : 0;
+  auto post = [&](const NUVBaseUnknown_var& object, int depth, int childCount) {
+    unsigned char leaf = childCount == 0 ? 1 : 0;
     for (WalkVisitor& v : visitors) {
       if (v.skipFrom == depth) {
         v.skipFrom = -1;
@@ -70,22 +80,35 @@ long NUVSimOccurrenceTraverser::Traverse(const NUVBaseUnknown_var& iRoot, int& o
         continue;
       }
       NUVISimTraversalVisitor::TraversalStatus ignored = NUVISimTraversalVisitor::ContinueTraversal;
-      v.visitor->PostOrder(frame.object, ignored, leaf);
+      v.visitor->PostOrder(object, ignored, leaf);
     }
+  };
+  // A node without a walk below it (most are leaves) is done at once; the
+  // others wait on the stack for their children.
+  auto visit = [&](NUVBaseUnknown* object, NUVIPLMNavOccurrence* occurrence) {
+    int depth = static_cast<int>(stack.size());
+    Borrowed node(object);
+    pre(node.object, depth);
+    int count = occurrence ? occurrence->GetChildCount() : 0;
+    if (count > 0 && following > 0) {
+      stack.push_back({std::move(node), occurrence, count, 0});
+      return;
+    }
+    if (count > 0) status = 1;
+    post(node.object, depth, count < 0 ? 0 : count);
   };
 
   NUVIPLMNavOccurrence_var root(iRoot.get());
-  enter(iRoot, root.get());
+  visit(iRoot.get(), root.get());
   while (!stack.empty()) {
     Frame& top = stack.back();
     if (top.nextChild < top.childCount) {
-      NUVIPLMNavOccurrence* child = top.occurrence->GetChild(top.nextChild++);
-      if (child) enter(NUVBaseUnknown_var(child), child);  // may move `top`
+      if (NUVIPLMNavOccurrence* child = top.occurrence->GetChild(top.nextChild++))
+        visit(child, child);  // may move `top`
       continue;
     }
-    Frame done = std::move(top);
+    post(top.node.object, static_cast<int>(stack.size()) - 1, top.childCount);
     stack.pop_back();
-    leave(done, static_cast<int>(stack.size()));
   }
   oStatus = status;
   return S_OK;
