@@ -54,6 +54,7 @@ const char kUsage[] =
     "  --units                  times in the summary and the trace's real-time column in the\n"
     "                           user's time unit, through the library's unit services\n"
     "  --time-unit ms|s|min     the user's time unit to select (implies --units)\n"
+    "  --clearance              after each play, name the moving objects whose boxes met, and when\n"
     "  --verbose                print the notifications the coordinator dispatches (play phases\n"
     "                           and one per step)\n"
     "  --quiet                  no progress line\n"
@@ -214,6 +215,7 @@ int ParseOne(const char* arg, Next next, PlayOptions& o) {
   if (!std::strcmp(arg, "--interactive")) return o.interactive = true, 0;
   if (!std::strcmp(arg, "--units")) return o.units = true, 0;
   if (!std::strcmp(arg, "--time-unit")) return ParseTimeUnit(next(), o);
+  if (!std::strcmp(arg, "--clearance")) return o.clearance = true, 0;
   return Bad("unknown option", arg);
 }
 

@@ -216,3 +216,13 @@ TEST(PlayHost, SignalsStopPlayKeepTheStepsAndSayHowItEnded) {
     EXPECT_EQ(Count(TestTempDir::ReadFile(dir.File("play.csv")), "\nkf,"), steps);
   }
 }
+
+TEST(PlayHost, ClearanceNamesTheOnePairWhosePathsCrossAndWhen) {
+  auto [status, output] = Play("--quiet --refresh-rate 0 --clearance");
+  ASSERT_EQ(status, 0) << output;
+  EXPECT_NE(output.find("  clearance        Mover.1 and Mover.2 closer than their boxes allow from "
+                        "t=0.100 to t=0.350\n"), std::string::npos) << output;
+  EXPECT_NE(output.find("Mover.1 and Mover.2 closer than their boxes allow from t=0.250 to t=0.250\n"),
+            std::string::npos) << "negotiated time meets them at the way point\n" << output;
+  EXPECT_EQ(Count(output, "clearance "), 2) << "one pair per play, no other\n" << output;
+}
