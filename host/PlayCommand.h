@@ -36,6 +36,9 @@ struct PlayCommandApi {
   // Writes the current editor's error dialog as text; returns the number of
   // errors shown.
   int (*errorDialog)(char* buffer, int size);
+  // Empties the current editor's errors and drops its dialog, as the user
+  // closing the dialog does: the next play starts without errors.
+  void (*clearErrors)();
 };
 
 // Exported by libVelloranPlayCommand.so.

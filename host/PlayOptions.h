@@ -35,6 +35,7 @@ struct PlayOptions {
   bool modelledTime = false; // the clock reads the scene's cost model, not real time
   bool verbose = false;      // print the coordinator's phase and cycle notifications
   bool interactive = false;  // move an object after the first play and observe interactively
+  double soakSeconds = -1;   // play every mode in turn for this long (PlaySoak); < 0: play once
 };
 
 // Parses argv into `options`. Returns 0 to play, 1 when --help was shown,

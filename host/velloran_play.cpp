@@ -32,6 +32,7 @@
 #include "NUVGetPLMStateSynchronousEventDispatcher.h"
 #include "PlayFiles.h"
 #include "PlayObservation.h"
+#include "PlaySoak.h"
 #include "Player.h"
 
 namespace {
@@ -147,9 +148,13 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     }
     Player player(app, frame, api, options, files.Wanted());
     player.SetCoordinator(observation.Coordinator());
-    status = PlayAll(player, options, runs, [&] {
-      return !options.interactive || observation.DragAndObserve(app, frame);
-    });
+    if (options.soakSeconds >= 0) {
+      status = PlaySoak(app, frame, api, observation, options, &ApplySettings).Run();
+    } else {
+      status = PlayAll(player, options, runs, [&] {
+        return !options.interactive || observation.DragAndObserve(app, frame);
+      });
+    }
     NUVHostInput::DetachTerminal();
   }
   NUVGetPLMStateSynchronousEventDispatcher::DestroyPLMStateSynchronousEventDispatcher();

@@ -79,7 +79,9 @@ int ErrorDialog(char* buffer, int size) {
   return count;
 }
 
-const PlayCommandApi api = {&Configure, &Start, &StepState, &Busy, &ErrorDialog};
+void ClearErrors() { NUVSimRaiseError::ClearSimulationErrors(0); }
+
+const PlayCommandApi api = {&Configure, &Start, &StepState, &Busy, &ErrorDialog, &ClearErrors};
 
 }  // namespace
 
