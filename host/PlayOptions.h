@@ -38,6 +38,7 @@ struct PlayOptions {
   bool units = false;        // times shown in the user's time unit
   std::string timeUnit;      // the user's time unit to select first; empty: keep
   bool clearance = false;    // report the moving objects that came closer than their boxes allow
+  double soakSeconds = -1;   // play every mode in turn for this long (PlaySoak); < 0: play once
 };
 
 // Parses argv into `options`. Returns 0 to play, 1 when --help was shown,

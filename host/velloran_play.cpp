@@ -34,6 +34,7 @@
 #include "PlayClearanceCommand.h"
 #include "PlayFiles.h"
 #include "PlayObservation.h"
+#include "PlaySoak.h"
 #include "PlayUnits.h"
 #include "Player.h"
 
@@ -158,16 +159,20 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     }
     Player player(app, frame, api, options, files.Wanted());
     player.SetCoordinator(observation.Coordinator());
-    const PlayUnits units(api);
-    if (options.units) files.SetTraceTimeUnit(units.Label(), units.PerSecond());
     if (options.clearance) {
       const PlayClearanceApi* clearance = libraries.Clearance();
       if (!clearance) return 1;
       player.SetClearance(clearance);
     }
-    status = PlayAll(player, options, runs, options.units ? &units : nullptr, [&] {
-      return !options.interactive || observation.DragAndObserve(app, frame);
-    });
+    if (options.soakSeconds >= 0) {
+      status = PlaySoak(app, frame, api, observation, options, &ApplySettings).Run();
+    } else {
+      const PlayUnits units(api);
+      if (options.units) files.SetTraceTimeUnit(units.Label(), units.PerSecond());
+      status = PlayAll(player, options, runs, options.units ? &units : nullptr, [&] {
+        return !options.interactive || observation.DragAndObserve(app, frame);
+      });
+    }
     NUVHostInput::DetachTerminal();
   }
   NUVGetPLMStateSynchronousEventDispatcher::DestroyPLMStateSynchronousEventDispatcher();
