@@ -1,14 +1,12 @@
 // The message queue through a real event loop, for random interleavings of
 // posts, turns of the loop, explicit ExecuteMessage and EmptyQueue calls,
-// and messages that post themselves or others again, or lose their owner's
-// reference, while they execute: against a model queue of message numbers.
-#include <gtest/gtest.h>
-
+// and messages that post again or lose their owner's reference while they
+// execute: against a model queue of message numbers.
 #include <algorithm>
 #include <deque>
 
 #include "LoopFixture.h"
-#include "PropertySeed.h"
+#include "PropertySupport.h"
 
 namespace {
 
@@ -19,21 +17,19 @@ struct Model {
   bool owned[kMessages];  // the test still holds its reference
   std::deque<int> queued;
   int executed = 0, faults = 0;
-  int Index(CountingMessage* m) const {
-    return static_cast<int>(std::find(messages, messages + kMessages, m) - messages);
-  }
 } g_Model;
 
-// Checks the message against the model's oldest, then does what the
-// random draw says: post another, drop the owner's reference, post again.
+// Checks the message against the model's oldest, then, as drawn: posts
+// another, drops the owner's reference, posts itself again.
 void OnExecute(CountingMessage* m) {
   Model& model = g_Model;
+  std::mt19937_64& random = *model.random;
+  const int i = static_cast<int>(std::find(model.messages, model.messages + kMessages, m) -
+                                 model.messages);
   ++model.executed;
-  const int i = model.Index(m);
   if (model.queued.empty() || model.queued.front() != i) ++model.faults;
   if (!model.queued.empty()) model.queued.pop_front();
   const bool flush = CountingMessage::Log().back().flush;
-  std::mt19937_64& random = *model.random;
   const int other = random() % kMessages;
   if (!flush && random() % 4 == 0 && model.owned[other]) {
     model.messages[other]->Post();
@@ -64,47 +60,39 @@ TEST_F(MessageQueueProperty, PostingOrderOneMessagePerTurnAndReferencesBack) {
       model.owned[i] = true;
     }
     for (int op = 0; op < 200; ++op) {
-      const int kind = random() % 10, before = model.executed;
+      const int kind = random() % 10, before = model.executed, i = random() % kMessages;
       const size_t queued = model.queued.size();
-      if (kind < 5) {
-        const int i = random() % kMessages;
-        if (!model.owned[i]) continue;
+      if (kind < 5 && model.owned[i]) {
         model.messages[i]->Post();
         model.queued.push_back(i);
-      } else if (kind < 8) {
-        app->RunOneTurn(0);
-        ASSERT_EQ(model.executed - before, queued ? 1 : 0) << "one message per turn";
-      } else if (kind == 8) {
-        queue->ExecuteMessage(0);
-        ASSERT_EQ(model.executed - before, queued ? 1 : 0);
-      } else {
+      } else if (kind >= 5 && kind < 9) {
+        kind < 8 ? app->RunOneTurn(0) : (queue->ExecuteMessage(0), 0);
+        ASSERT_EQ(model.executed - before, queued ? 1 : 0) << "one message per turn or call";
+      } else if (kind == 9) {
         queue->EmptyQueue();
         ASSERT_TRUE(model.queued.empty());
       }
       ASSERT_EQ(model.faults, 0) << "out of posting order";
       ASSERT_EQ(queue->Size(), static_cast<int>(model.queued.size()));
-      for (int i = 0; i < kMessages; ++i) {
-        if (!model.owned[i]) continue;
-        const auto inQueue = std::count(model.queued.begin(), model.queued.end(), i);
-        ASSERT_EQ(model.messages[i]->GetRefCount(), 1 + static_cast<unsigned>(inQueue))
+      for (int j = 0; j < kMessages; ++j) {
+        if (!model.owned[j]) continue;
+        const auto inQueue = std::count(model.queued.begin(), model.queued.end(), j);
+        ASSERT_EQ(model.messages[j]->GetRefCount(), 1 + static_cast<unsigned>(inQueue))
             << "one reference per post";
       }
     }
     // Every wake-up still owed runs a message of its own, then none is left.
-    while (!model.queued.empty()) {
-      const int before = model.executed;
+    for (int before = model.executed; !model.queued.empty(); before = model.executed) {
       app->RunOneTurn(0);
       ASSERT_EQ(model.executed - before, 1);
     }
+    const int executed = model.executed;
+    Drain();  // zero time-outs left by explicit calls find an empty queue
     ASSERT_EQ(app->RunOneTurn(0), 0);
-    ASSERT_EQ(queue->Size() + queue->UnsentWakeUps(), 0);
-    ASSERT_EQ(model.faults, 0);
-    int live = 0;
+    ASSERT_EQ(queue->Size() + queue->UnsentWakeUps() + model.executed - executed + model.faults, 0);
     for (int i = 0; i < kMessages; ++i) {
-      if (!model.owned[i]) continue;
-      ++live;
-      ASSERT_EQ(model.messages[i]->Release(), 0u) << "the queue gave every reference back";
+      ASSERT_EQ(model.owned[i] ? model.messages[i]->Release() : 0u, 0u) << "references given back";
     }
-    ASSERT_EQ(CountingMessage::Live(), 0) << live << " owned; the others went with the queue";
+    ASSERT_EQ(CountingMessage::Live(), 0) << "the others went with the queue";
   }
 }

@@ -3,36 +3,20 @@
 // against a model of its redraw grid on exact 128-bit counts of nanounits.
 // The controller follows the agent: each step goes to the proposal or, as if
 // another agent asked for it, to a value between the current one and it.
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <map>
 #include <set>
 
 #include "NUVSimAgentRedraw3D.h"
 #include "NUVSimExecutionOptionsSettings.h"
-#include "PropertySeed.h"
+#include "PropertySupport.h"
 
 namespace {
 
-typedef __int128 Nano;
-const Nano kScale = 1000000000;
-Nano NanoOf(const NUVSimValue& v) { return Nano(v.GetWholePart()) * kScale + v.GetFinePart(); }
-NUVSimValue FromNano(Nano n) {
-  Nano whole = n / kScale - (n % kScale < 0 ? 1 : 0);
-  return NUVSimValue(static_cast<long long>(whole), static_cast<int>(n - whole * kScale));
-}
+const Nano kScale = kNanoScale;
 const Nano kInfinity = NanoOf(NUVSimValue(NUVSimValue::DblMax));
 
-// A positive count of nanounits up to `limit`, every magnitude equally likely.
-Nano Positive(std::mt19937_64& random, long long limit) {
-  long long magnitude = 1;
-  for (int digits = random() % 19; digits > 0 && magnitude < limit / 10; --digits) magnitude *= 10;
-  return Nano(random() % magnitude) + 1;
-}
-
-// The agent's grid: the next wanted redraw N, the step I, and the moves of
-// N by whole steps (the first grid point strictly past the current value).
+// The agent's grid: the next wanted redraw, the step, and the moves of the
+// redraw by whole steps to a grid point not behind the current value.
 struct Grid {
   Nano current, next, end, interval = kScale / 10, speed = kScale, step = kScale / 10;
   Nano proposed = 0, restart = -1;
@@ -56,17 +40,15 @@ struct Grid {
 }  // namespace
 
 TEST(RedrawScheduleProperty, ProposalsFollowTheGridAndMeetEveryScheduledValueOnce) {
-  typedef NUVSimExecutionOptionsSettings Settings;
   PROPERTY_RANDOM(random);
-  Settings::ResetToDefaults();
-  Settings::SetMasterClockYesOrNo(1);
+  NUVSimExecutionOptionsSettings::SetMasterClockYesOrNo(1);
   for (int play = 0; play < 200; ++play) {
     SCOPED_TRACE("play " + std::to_string(play));
     auto* agent = new NUVSimAgentRedraw3D;
     Grid g;
     const Nano start = Nano(random() % 50) * kScale / 4;
     g.current = g.next = start;
-    g.end = play % 2 ? kInfinity : start + Positive(random, 200 * kScale);
+    g.end = play % 2 ? kInfinity : start + RandomNano(random, 200 * kScale);
     agent->SetStartEnd(FromNano(start), FromNano(g.end));
     agent->Init();
     std::set<Nano> scheduled, ahead;  // ahead: scheduled past the current value
@@ -74,42 +56,40 @@ TEST(RedrawScheduleProperty, ProposalsFollowTheGridAndMeetEveryScheduledValueOnc
     bool regridded = false, changed = true;
     Nano last = 0;
     for (int op = 0; op < 300; ++op) {
-      switch (random() % 10) {
+      const int action = random() % 10;
+      changed |= action < 4;  // anything but a step may move the proposal
+      switch (action) {
         case 0: {  // around the current value, on the grid or not, or a repeat
-          Nano v = g.current + Positive(random, 20 * g.step) - 3 * g.step;
+          Nano v = g.current + RandomNano(random, 20 * g.step) - 3 * g.step;
           if (random() % 4 == 0) v = g.next + g.step * Nano(random() % 5);
           if (random() % 8 == 0 && !scheduled.empty()) v = *scheduled.rbegin();
           if (random() % 8 == 0) v = -v;
           agent->ScheduleRedraw(FromNano(v));
           if (v > 0) scheduled.insert(v);
           if (v > g.current) ahead.insert(v);
-          changed = true;
           break;
         }
         case 1: {  // invalid, above the ceiling, the same, or a new interval
           const int kind = random() % 8;
-          Nano v = kind == 1 ? Nano(1) << 92 : kind == 2 ? g.interval : Positive(random, kScale << 10);
+          Nano v = kind == 1 ? Nano(1) << 92 : kind == 2 ? g.interval : RandomNano(random, 1e12);
           if (kind == 0) v = random() % 2 ? 0 : -v;
           const long rc = agent->SetInterval(FromNano(v));
           ASSERT_EQ(rc, kind == 0 ? E_FAIL : S_OK);
           if (kind == 0) break;
           if (kind != 1 && v != g.interval) g.Rebase(v, g.speed), regridded = true;
           g.off = kind == 1;
-          changed = true;
           break;
         }
         case 2: {  // ignored when not positive
-          const Nano v = Positive(random, 100 * kScale) * (random() % 5 ? 1 : -1);
+          const Nano v = RandomNano(random, 100 * kScale) * (random() % 5 ? 1 : -1);
           agent->SetSpeedFactor(FromNano(v));
           if (v > 0 && v != g.speed) g.Rebase(g.interval, v), regridded = true;
-          changed = true;
           break;
         }
         case 3:  // the next proposal repeats the last one
           if (g.proposed == kInfinity) break;
           agent->Reset();
           g.restart = g.proposed;
-          changed = true;
           break;
         default: {
           NUVSimValue value;
@@ -138,8 +118,9 @@ TEST(RedrawScheduleProperty, ProposalsFollowTheGridAndMeetEveryScheduledValueOnc
           last = p;
           changed = false;
           // The controller steps to the proposal or short of it.
-          Nano to = p == kInfinity ? g.current + Positive(random, 10 * g.step)
-                                   : random() % 3 ? p : g.current + Positive(random, p - g.current);
+          Nano to = p == kInfinity || random() % 3 == 0
+                        ? g.current + RandomNano(random, std::min(p - g.current, 10 * g.step))
+                        : p;
           to = std::min(to, g.end);  // play ends at the end
           if (to <= g.current || to > p) break;
           agent->SetCurrentSimValue(FromNano(to));
@@ -151,5 +132,5 @@ TEST(RedrawScheduleProperty, ProposalsFollowTheGridAndMeetEveryScheduledValueOnc
     for (Nano v : ahead) ASSERT_EQ(reached[v], v <= g.current ? 1 : 0) << "each once, none skipped";
     ASSERT_EQ(agent->Release(), 0u);
   }
-  Settings::ResetToDefaults();
+  NUVSimExecutionOptionsSettings::ResetToDefaults();
 }
