@@ -13,6 +13,19 @@ static bool In(double v, double least, double most) {
   return std::isfinite(v) && v >= least && v <= most;
 }
 
+// The parser explains every refusal on the standard error: close it (and
+// the standard output, for --help) unless told otherwise; libFuzzer still
+// reports through a copy of its own.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  static std::vector<char*> args(*argv, *argv + *argc);
+  static char quiet[] = "-close_fd_mask=3";
+  args.insert(args.begin() + 1, quiet);
+  args.push_back(nullptr);
+  *argc += 1;
+  *argv = args.data();
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const FuzzTempFolder folder;
   const std::string input(reinterpret_cast<const char*>(data), size);
