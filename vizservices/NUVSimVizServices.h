@@ -10,6 +10,7 @@
 #define NUVSimVizServices_h
 
 #include "NUVBaseUnknown.h"
+#include "NUVUnicodeString.h"
 #include "VelloranExport.h"
 
 class VELLORAN_EXPORT NUVSimVizServices : public NUVBaseUnknown {
@@ -38,6 +39,34 @@ class VELLORAN_EXPORT NUVSimVizServices : public NUVBaseUnknown {
   // environment variable "PLMSIM_KTR_SYNC" being defined; no recorder, or
   // neither capture nor replay, answers 0.
   static unsigned char IsKTRReplaySynced();
+
+  // --- Unit strings -----------------------------------------------------------
+  // Each operation reaches the user's magnitude of its family (time, length,
+  // angle) through a volatile parameter created for the call ("TimeUnits",
+  // "LengthUnits", "AngleUnits", value 1.0) and keeps nothing. Without a
+  // parameter factory the platform's null-handle error propagates.
+
+  // The magnitude's decoding verdict for `iText`, which is passed unchanged;
+  // `oValue` then holds what the magnitude wrote (in its base unit). 0, with
+  // `oValue` untouched, when the magnitude cannot be reached.
+  static unsigned char DecodeTimeString(NUVUnicodeString& iText, double& oValue);
+  static unsigned char DecodeLengthString(NUVUnicodeString& iText, double& oValue);
+  static unsigned char DecodeAngleString(NUVUnicodeString& iText, double& oValue);
+
+  // The user's current unit: its label, `oFactor` = the unit's conversion of
+  // 1.0 (one unit in the base unit), `oInverse` = 1 / factor, rounded to a
+  // whole number when the factor is below 1 (0.001 gives exactly 1000). A
+  // factor not above 0 is reported as 1.0 with an inverse of 1.0. When no
+  // magnitude or unit is reached, `oFactor` is 1.0 and the other outputs are
+  // untouched.
+  static void GetTimeUnits(NUVUnicodeString& oUnitLabel, double& oFactor, double& oInverse);
+  static void GetLengthUnits(NUVUnicodeString& oUnitLabel, double& oFactor, double& oInverse);
+  static void GetAngleUnits(NUVUnicodeString& oUnitLabel, double& oFactor, double& oInverse);
+
+  // `iValue` as text with the user's trailing-zeros setting; `iPrecision` is
+  // handed to the platform's formatter unchanged, in fixed notation.
+  static void EncodeDouble(double iValue, NUVUnicodeString& oText, int iPrecision);
 };
+
 
 #endif
