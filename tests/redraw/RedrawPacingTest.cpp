@@ -217,32 +217,6 @@ TEST_F(RedrawPacing, ScheduledRedrawsWithoutTheMasterClock) {
   EXPECT_EQ(Proposal(agent), NUVSimValue(-1.0)) << "an empty list: no value";
 }
 
-// Passed values are dropped from the front of the list once more than 1,024
-// of them make up most of it; what remains must still come in order.
-TEST_F(RedrawPacing, ScheduledRedrawsStayInOrderPastTheCompactionOfPassedValues) {
-  Agent* agent = MakeAgent(true);
-  const int n = 3000;
-  for (int i = n; i >= 1; --i) agent->ScheduleRedraw(NUVSimValue(static_cast<double>(i)));
-  NUVSimValue v;
-  agent->SetCurrentSimValue(NUVSimValue(0.5));
-  for (int i = 1; i <= n; ++i) {
-    agent->GetNextProposedValue(v);
-    ASSERT_EQ(v, NUVSimValue(static_cast<double>(i))) << "proposal " << i;
-    ASSERT_EQ(agent->GetScheduledCount(), n - i + 1) << "after proposal " << i;
-    agent->SetCurrentSimValue(v);
-    if (i == 2000) {
-      // Scheduled after a compaction: merged behind the values still ahead.
-      agent->ScheduleRedraw(NUVSimValue(2000.5));
-      agent->ScheduleRedraw(NUVSimValue(10.0));  // already passed
-      agent->GetNextProposedValue(v);
-      ASSERT_EQ(v, NUVSimValue(2000.5));
-      agent->SetCurrentSimValue(v);
-    }
-  }
-  EXPECT_EQ(Proposal(agent), NUVSimValue(NUVSimValue::DblMax)) << "every scheduled value was passed";
-  EXPECT_EQ(agent->GetScheduledCount(), 0);
-}
-
 TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {
   Agent* agent = MakeAgent(false);
   EXPECT_EQ(Flags(agent), "000");
