@@ -29,9 +29,12 @@
 #include "NUVSimExecutionOptionsSettings.h"
 #include "NUVViewer.h"
 #include "PlayCommand.h"
+#include "NUVGetPLMStateMonitor.h"
 #include "NUVGetPLMStateSynchronousEventDispatcher.h"
+#include "PlayClearanceCommand.h"
 #include "PlayFiles.h"
 #include "PlayObservation.h"
+#include "PlaySoak.h"
 #include "PlayUnits.h"
 #include "Player.h"
 
@@ -91,6 +94,14 @@ class Libraries {
     if (!entry) std::fprintf(stderr, "velloran-play: the play command has no entry point\n");
     return entry ? entry() : nullptr;
   }
+  // The clearance command's operations (after Load); null, with a message,
+  // when the module lacks them.
+  const PlayClearanceApi* Clearance() {
+    auto entry = reinterpret_cast<const PlayClearanceApi* (*)()>(
+        _pCommand ? NUVOsLibrary::Symbol(_pCommand, "VelloranPlayClearance") : nullptr);
+    if (!entry) std::fprintf(stderr, "velloran-play: the play command has no clearance check\n");
+    return entry ? entry() : nullptr;
+  }
 
  private:
   static void* LoadOne(const std::string& path) {
@@ -148,14 +159,24 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     }
     Player player(app, frame, api, options, files.Wanted());
     player.SetCoordinator(observation.Coordinator());
-    const PlayUnits units(api);
-    if (options.units) files.SetTraceTimeUnit(units.Label(), units.PerSecond());
-    status = PlayAll(player, options, runs, options.units ? &units : nullptr, [&] {
-      return !options.interactive || observation.DragAndObserve(app, frame);
-    });
+    if (options.clearance) {
+      const PlayClearanceApi* clearance = libraries.Clearance();
+      if (!clearance) return 1;
+      player.SetClearance(clearance);
+    }
+    if (options.soakSeconds >= 0) {
+      status = PlaySoak(app, frame, api, observation, options, &ApplySettings).Run();
+    } else {
+      const PlayUnits units(api);
+      if (options.units) files.SetTraceTimeUnit(units.Label(), units.PerSecond());
+      status = PlayAll(player, options, runs, options.units ? &units : nullptr, [&] {
+        return !options.interactive || observation.DragAndObserve(app, frame);
+      });
+    }
     NUVHostInput::DetachTerminal();
   }
   NUVGetPLMStateSynchronousEventDispatcher::DestroyPLMStateSynchronousEventDispatcher();
+  NUVGetPLMStateMonitor::DestroyPLMStateMonitor();
   Drain(app);
   if (!files.Write(runs)) status = 1;
   if (NUVHostSignals::InterruptStatus() != 0) status = NUVHostSignals::InterruptStatus();
