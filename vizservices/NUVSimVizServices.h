@@ -38,6 +38,14 @@ class VELLORAN_EXPORT NUVSimVizServices : public NUVBaseUnknown {
   // environment variable "PLMSIM_KTR_SYNC" being defined; no recorder, or
   // neither capture nor replay, answers 0.
   static unsigned char IsKTRReplaySynced();
+
+  // --- Co-review queries ---------------------------------------------------
+
+  // Whether this instance leads (sends its simulated value to) a
+  // collaborative review, respectively follows one, as the live co-review
+  // messenger records it; 0 when there is no messenger.
+  static unsigned char IsCoReviewLeader();
+  static unsigned char IsCoReviewFollower();
 };
 
 #endif
