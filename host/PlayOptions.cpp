@@ -199,6 +199,8 @@ int ParseOne(const char* arg, Next next, PlayOptions& o) {
   if (!std::strcmp(arg, "--quiet")) return o.quiet = true, 0;
   if (!std::strcmp(arg, "--verbose")) return o.verbose = true, 0;
   if (!std::strcmp(arg, "--interactive")) return o.interactive = true, 0;
+  const int coreview = ParseCoReviewOption(arg, next, o.coreview);
+  if (coreview >= 0) return coreview;
   return Bad("unknown option", arg);
 }
 
@@ -208,6 +210,7 @@ int ParsePlayOptions(int argc, char** argv, PlayOptions& o) {
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
       std::fputs(kUsage, stdout);
+      std::fputs(CoReviewUsage(), stdout);
       return 1;
     }
     auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
@@ -215,5 +218,6 @@ int ParsePlayOptions(int argc, char** argv, PlayOptions& o) {
   }
   // Checks that need the whole command line.
   if (o.end / o.step > 1e8) return Bad("more than 1e8 steps: raise --step or lower --end", nullptr);
+  if (CheckCoReviewOptions(o.coreview, o.end) != 0) return 2;
   return 0;
 }

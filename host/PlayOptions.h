@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "PlayCoReviewOptions.h"
+
 struct PlayOptions {
   std::vector<std::string> controllers{"kf", "nt"};  // played in this order
   double end = 10.0;       // simulated end time
@@ -35,6 +37,7 @@ struct PlayOptions {
   bool modelledTime = false; // the clock reads the scene's cost model, not real time
   bool verbose = false;      // print the coordinator's phase and cycle notifications
   bool interactive = false;  // move an object after the first play and observe interactively
+  PlayCoReviewOptions coreview;
 };
 
 // Parses argv into `options`. Returns 0 to play, 1 when --help was shown,

@@ -28,6 +28,7 @@
 #include "NUVOsTerminal.h"
 #include "NUVSimExecutionOptionsSettings.h"
 #include "NUVViewer.h"
+#include "PlayCoReview.h"
 #include "PlayCommand.h"
 #include "NUVGetPLMStateSynchronousEventDispatcher.h"
 #include "PlayFiles.h"
@@ -140,6 +141,8 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     if (!api) return 1;
     PlayObservation observation(options.verbose);
     if (!observation.Attach(frame.Editor())) return 1;
+    PlayCoReview coreview(app, options.coreview, options.quiet);
+    if (!coreview.Start(observation.Coordinator())) return 1;
     const bool keys = NUVHostInput::AttachTerminal(app);
     NUVHostSignals::StopOnInterrupt(app);
     if (keys && !options.quiet && NUVOsTerminal::IsTerminal(NUVOsTerminal::Output)) {
@@ -147,9 +150,10 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     }
     Player player(app, frame, api, options, files.Wanted());
     player.SetCoordinator(observation.Coordinator());
-    status = PlayAll(player, options, runs, [&] {
+    status = coreview.Following() ? coreview.Follow() : PlayAll(player, options, runs, [&] {
       return !options.interactive || observation.DragAndObserve(app, frame);
     });
+    coreview.End();
     NUVHostInput::DetachTerminal();
   }
   NUVGetPLMStateSynchronousEventDispatcher::DestroyPLMStateSynchronousEventDispatcher();
