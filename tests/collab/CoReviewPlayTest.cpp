@@ -60,3 +60,11 @@ TEST(CoReviewPlay, BadCoReviewOptionsAreRefusedWithStatusTwo) {
     EXPECT_NE(output.find("velloran-play: "), std::string::npos) << output;
   }
 }
+
+TEST(CoReviewPlay, AFollowerWithoutLeaderEndsAtItsTimeOutWithStatusZero) {
+  std::string output;
+  EXPECT_EQ(Finish(Start("--coreview follow --session ipc:///nonexistent/velloran "
+                         "--coreview-timeout 0.1"), output), 0) << output;
+  EXPECT_NE(output.find("the leader is gone"), std::string::npos) << output;
+  EXPECT_NE(output.find("received no value"), std::string::npos) << output;
+}
