@@ -16,6 +16,8 @@
 
 namespace {
 
+const int kSendsPerPump = 16;
+
 std::vector<NUVCollabSessionManager*>& LiveSessions() {
   static auto* sessions = new std::vector<NUVCollabSessionManager*>;
   return *sessions;
@@ -39,7 +41,8 @@ NUVCollabSessionManager::NUVCollabSessionManager()
       _pCommand(nullptr),
       _Followers(0),
       _EndedByLeader(0),
-      _Dropped(0) {
+      _Dropped(0),
+      _SendsSincePump(0) {
   LiveSessions().push_back(this);
 }
 
@@ -242,9 +245,13 @@ long NUVCollabSessionManager::Send(const std::string& iMessengerName, const char
       !_pTransport->Send(frame)) {
     return E_FAIL;
   }
-  // Sending changes the socket's state without signalling its descriptor:
-  // take the subscriptions that came meanwhile now.
-  Pump();
+  // Sending may take in the subscriptions that came meanwhile without the
+  // descriptor signalling them: look for them now and then (each look is a
+  // system call, too dear for every value).
+  if (++_SendsSincePump >= kSendsPerPump) {
+    _SendsSincePump = 0;
+    Pump();
+  }
   return S_OK;
 }
 

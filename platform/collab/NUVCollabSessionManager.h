@@ -109,6 +109,7 @@ class VPL_EXPORT NUVCollabSessionManager {
   int _Followers;
   int _EndedByLeader;
   int _Dropped;
+  int _SendsSincePump;
 };
 
 #endif
