@@ -6,6 +6,7 @@
 // run, over tcp://127.0.0.1 and ipc://. Both sides live in this process.
 #ifdef VELLORAN_BENCH_ZMQ
 #include <benchmark/benchmark.h>
+#include <poll.h>
 #include <unistd.h>
 #include <zmq.h>
 
@@ -64,8 +65,9 @@ void BM_CoReviewValue(benchmark::State& state) {
 }
 BENCHMARK(BM_CoReviewValue)->Arg(1)->Arg(0)->ArgNames({"tcp"});
 
-// The floor: a frame of the same size sent on PUB, received with a blocking
-// receive on SUB.
+// The floor: a frame of the same size sent on PUB, received on SUB with a
+// blocking receive (range(1) 0), or as an event loop must (range(1) 1): poll
+// the socket's ZMQ_FD, then receive while ZMQ_EVENTS reports input.
 void BM_Floor_ZmqPubSub(benchmark::State& state) {
   void* context = zmq_ctx_new();
   void* pub = zmq_socket(context, ZMQ_XPUB);
@@ -79,9 +81,27 @@ void BM_Floor_ZmqPubSub(benchmark::State& state) {
   char buffer[256];
   zmq_recv(pub, buffer, sizeof buffer, 0);  // the subscription arrived
   const std::string frame(kFrameBytes, 'x');
+  int fd = -1;
+  size = sizeof fd;
+  zmq_getsockopt(sub, ZMQ_FD, &fd, &size);
+  const bool throughFd = state.range(1) != 0;
   for (auto _ : state) {
     zmq_send(pub, frame.data(), frame.size(), 0);
-    benchmark::DoNotOptimize(zmq_recv(sub, buffer, sizeof buffer, 0));
+    if (!throughFd) {
+      benchmark::DoNotOptimize(zmq_recv(sub, buffer, sizeof buffer, 0));
+      continue;
+    }
+    for (bool received = false; !received;) {
+      pollfd p = {fd, POLLIN, 0};
+      poll(&p, 1, -1);
+      for (;;) {
+        int events = 0;
+        size = sizeof events;
+        zmq_getsockopt(sub, ZMQ_EVENTS, &events, &size);
+        if (!(events & ZMQ_POLLIN)) break;
+        received = zmq_recv(sub, buffer, sizeof buffer, ZMQ_DONTWAIT) >= 0 || received;
+      }
+    }
   }
   int linger = 0;
   zmq_setsockopt(pub, ZMQ_LINGER, &linger, sizeof linger);
@@ -90,7 +110,7 @@ void BM_Floor_ZmqPubSub(benchmark::State& state) {
   zmq_close(pub);
   zmq_ctx_term(context);
 }
-BENCHMARK(BM_Floor_ZmqPubSub)->Arg(1)->Arg(0)->ArgNames({"tcp"});
+BENCHMARK(BM_Floor_ZmqPubSub)->ArgsProduct({{1, 0}, {0, 1}})->ArgNames({"tcp", "fd"});
 
 }  // namespace
 #endif
