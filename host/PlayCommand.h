@@ -36,6 +36,11 @@ struct PlayCommandApi {
   // Writes the current editor's error dialog as text; returns the number of
   // errors shown.
   int (*errorDialog)(char* buffer, int size);
+  // The user's time unit, read through the library's unit services: its
+  // label into `label`, and in `perSecond` how many of it make one second.
+  void (*timeUnit)(char* label, int size, double* perSecond);
+  // `value` as text with the user's number display settings.
+  void (*encodeNumber)(double value, int precision, char* buffer, int size);
 };
 
 // Exported by libVelloranPlayCommand.so.

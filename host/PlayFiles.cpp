@@ -44,7 +44,7 @@ bool PlayFiles::Finish(std::ofstream& file, const std::string& path) {
 }
 
 bool PlayFiles::Write(const std::vector<PlayRun>& runs) {
-  if (_Trace.is_open()) WriteTrace(_Trace, runs);
+  if (_Trace.is_open()) WriteTrace(_Trace, runs, _TraceUnit, _TracePerSecond);
   if (_Plot.is_open()) WritePlot(_Plot, runs);
   const bool trace = Finish(_Trace, _TracePath);
   const bool plot = Finish(_Plot, _PlotPath);

@@ -29,12 +29,19 @@ class PlayFiles {
   // Writes and closes the files; false, with a message, when one of them
   // could not be written in full.
   bool Write(const std::vector<PlayRun>& runs);
+  // The unit of the trace's real-time column (seconds unless set).
+  void SetTraceTimeUnit(const std::string& label, double perSecond) {
+    _TraceUnit = label;
+    _TracePerSecond = perSecond;
+  }
 
  private:
   bool Finish(std::ofstream& file, const std::string& path);
 
   std::string _TracePath, _PlotPath;
   std::ofstream _Trace, _Plot;
+  std::string _TraceUnit = "s";
+  double _TracePerSecond = 1;
 };
 
 #endif

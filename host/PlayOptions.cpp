@@ -51,6 +51,9 @@ const char kUsage[] =
     "  --interactive            after the first play, move one object as a user dragging it\n"
     "                           would; the next viewer update runs one interactive observation\n"
     "                           and its agents are printed\n"
+    "  --units                  times in the summary and the trace's real-time column in the\n"
+    "                           user's time unit, through the library's unit services\n"
+    "  --time-unit ms|s|min     the user's time unit to select (implies --units)\n"
     "  --verbose                print the notifications the coordinator dispatches (play phases\n"
     "                           and one per step)\n"
     "  --quiet                  no progress line\n"
@@ -177,6 +180,16 @@ int ParsePath(const char* name, const char* v, std::string& path) {
   return 0;
 }
 
+int ParseTimeUnit(const char* v, PlayOptions& o) {
+  if (!v) return Bad("--time-unit needs ms, s or min", nullptr);
+  if (std::strcmp(v, "ms") && std::strcmp(v, "s") && std::strcmp(v, "min")) {
+    return Bad("--time-unit takes ms, s or min, not", v);
+  }
+  o.timeUnit = v;
+  o.units = true;
+  return 0;
+}
+
 // What one option says; `next` gives the option's value.
 template <class Next>
 int ParseOne(const char* arg, Next next, PlayOptions& o) {
@@ -199,6 +212,8 @@ int ParseOne(const char* arg, Next next, PlayOptions& o) {
   if (!std::strcmp(arg, "--quiet")) return o.quiet = true, 0;
   if (!std::strcmp(arg, "--verbose")) return o.verbose = true, 0;
   if (!std::strcmp(arg, "--interactive")) return o.interactive = true, 0;
+  if (!std::strcmp(arg, "--units")) return o.units = true, 0;
+  if (!std::strcmp(arg, "--time-unit")) return ParseTimeUnit(next(), o);
   const int coreview = ParseCoReviewOption(arg, next, o.coreview);
   if (coreview >= 0) return coreview;
   return Bad("unknown option", arg);

@@ -37,6 +37,8 @@ struct PlayOptions {
   bool modelledTime = false; // the clock reads the scene's cost model, not real time
   bool verbose = false;      // print the coordinator's phase and cycle notifications
   bool interactive = false;  // move an object after the first play and observe interactively
+  bool units = false;        // times shown in the user's time unit
+  std::string timeUnit;      // the user's time unit to select first; empty: keep
   PlayCoReviewOptions coreview;
 };
 

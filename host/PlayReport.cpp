@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 
-void WriteTrace(std::ostream& out, const std::vector<PlayRun>& runs) {
-  out << "controller,real_time_s,sim_value,frame_state,drawn\n";
+void WriteTrace(std::ostream& out, const std::vector<PlayRun>& runs, const std::string& timeUnit,
+                double perSecond) {
+  out << "controller,real_time_" << timeUnit << ",sim_value,frame_state,drawn\n";
   char line[160];
   for (const PlayRun& run : runs) {
     for (const StepRow& s : run.steps) {
-      std::snprintf(line, sizeof line, "%s,%.6f,%.9g,%d,%d\n", run.controller.c_str(), s.realTime,
-                    s.simValue, s.frameState, s.drawn);
+      std::snprintf(line, sizeof line, "%s,%.6f,%.9g,%d,%d\n", run.controller.c_str(),
+                    s.realTime * perSecond, s.simValue, s.frameState, s.drawn);
       out << line;
     }
   }

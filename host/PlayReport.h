@@ -26,8 +26,10 @@ struct PlayRun {
   std::vector<StepRow> steps;
 };
 
-// One row per step, all runs in one file.
-void WriteTrace(std::ostream& out, const std::vector<PlayRun>& runs);
+// One row per step, all runs in one file; real time in `timeUnit`, of which
+// `perSecond` make one second.
+void WriteTrace(std::ostream& out, const std::vector<PlayRun>& runs,
+                const std::string& timeUnit = "s", double perSecond = 1);
 // Simulated time against real time, drawn frames marked, and in real-time
 // play the line of the chosen factor.
 void WritePlot(std::ostream& out, const std::vector<PlayRun>& runs);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "HeadlessFrame.h"
+#include "PlayUnits.h"
 #include "NUVApplication.h"
 #include "NUVBaseUnknown_var.h"
 #include "NUVDictionary.h"
@@ -185,15 +186,20 @@ void Player::Progress(const PlayOutcome& out, double now, bool last) {
   std::fflush(stdout);
 }
 
-void PrintOutcome(const PlayOutcome& o) {
+void PrintOutcome(const PlayOutcome& o, const PlayUnits* units) {
   std::printf("%s, %s\n",
               o.run.controller == "kf" ? "key-frame controller" : "negotiated-time controller",
               o.run.mode.c_str());
   std::printf("  steps computed   %d\n", o.steps);
   std::printf("  steps observed   %d\n", o.observed);
   std::printf("  frames drawn     %d\n", o.frames);
-  std::printf("  real time        %.3f s\n", o.realSeconds);
-  std::printf("  simulated time   %.3f\n", o.simulated);
+  if (units) {
+    std::printf("  real time        %s\n", units->Time(o.realSeconds).c_str());
+    std::printf("  simulated time   %s\n", units->Time(o.simulated).c_str());
+  } else {
+    std::printf("  real time        %.3f s\n", o.realSeconds);
+    std::printf("  simulated time   %.3f\n", o.simulated);
+  }
   if (o.realSeconds > 0) {
     std::printf("  ratio            %.2f simulated per real second\n", o.simulated / o.realSeconds);
   }

@@ -77,7 +77,10 @@ class Player {
   int _FramesBefore = 0;
 };
 
-// The summary of one play, as the user reads it.
-void PrintOutcome(const PlayOutcome& outcome);
+class PlayUnits;
+
+// The summary of one play, as the user reads it; its times in the user's
+// time unit when `units` is given.
+void PrintOutcome(const PlayOutcome& outcome, const PlayUnits* units = nullptr);
 
 #endif

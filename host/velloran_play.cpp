@@ -33,6 +33,7 @@
 #include "NUVGetPLMStateSynchronousEventDispatcher.h"
 #include "PlayFiles.h"
 #include "PlayObservation.h"
+#include "PlayUnits.h"
 #include "Player.h"
 
 namespace {
@@ -109,12 +110,12 @@ class Libraries {
 // `between` runs after the first play (--interactive); false ends it all.
 template <class Between>
 int PlayAll(Player& player, const PlayOptions& options, std::vector<PlayRun>& runs,
-            Between between) {
+            const PlayUnits* units, Between between) {
   int status = 0;
   for (const std::string& controller : options.controllers) {
     PlayOutcome outcome;
     if (!player.Play(controller, outcome)) return 1;
-    PrintOutcome(outcome);
+    PrintOutcome(outcome, units);
     runs.push_back(outcome.run);
     if (outcome.stoppedByUser || outcome.interrupted) break;
     // Play that ended on a simulation error did not end normally.
@@ -150,7 +151,10 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     }
     Player player(app, frame, api, options, files.Wanted());
     player.SetCoordinator(observation.Coordinator());
-    status = coreview.Following() ? coreview.Follow() : PlayAll(player, options, runs, [&] {
+    const PlayUnits units(api);
+    if (options.units) files.SetTraceTimeUnit(units.Label(), units.PerSecond());
+    status = coreview.Following() ? coreview.Follow()
+                                  : PlayAll(player, options, runs, options.units ? &units : nullptr, [&] {
       return !options.interactive || observation.DragAndObserve(app, frame);
     });
     coreview.End();
@@ -173,6 +177,11 @@ int main(int argc, char** argv) {
   if (parsed != 0) return 2;
   if (!StandardOutputOpen()) {
     std::fprintf(stderr, "velloran-play: the standard output is closed\n");
+    return 2;
+  }
+  if (!options.timeUnit.empty() && !PlayUnits::SelectTimeUnit(options.timeUnit)) {
+    std::fprintf(stderr, "velloran-play: the platform has no time unit %s\n",
+                 options.timeUnit.c_str());
     return 2;
   }
   PlayFiles files;

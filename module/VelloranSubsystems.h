@@ -18,6 +18,10 @@ void VelloranWindowServicesLoad();
 void VelloranWindowServicesUnload();
 void VelloranVizServicesLoad();
 void VelloranVizServicesUnload();
+// Parts of the visualization services, called by their load and unload hooks.
+void VelloranVizTraversalLoad();
+void VelloranVizPathsLoad();
+void VelloranVizPathsUnload();
 void VelloranErrorsLoad();
 void VelloranErrorsUnload();
 

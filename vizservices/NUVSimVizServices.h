@@ -10,7 +10,11 @@
 #define NUVSimVizServices_h
 
 #include "NUVBaseUnknown.h"
+#include "NUVUnicodeString.h"
+#include "NUVListValNUVBaseUnknown_var.h"
 #include "VelloranExport.h"
+
+class NUVPathElement;
 
 class VELLORAN_EXPORT NUVSimVizServices : public NUVBaseUnknown {
   NUV_DECLARE_CLASS;
@@ -38,6 +42,72 @@ class VELLORAN_EXPORT NUVSimVizServices : public NUVBaseUnknown {
   // environment variable "PLMSIM_KTR_SYNC" being defined; no recorder, or
   // neither capture nor replay, answers 0.
   static unsigned char IsKTRReplaySynced();
+
+  // --- Unit strings -----------------------------------------------------------
+  // Each operation reaches the user's magnitude of its family (time, length,
+  // angle) through a volatile parameter created for the call ("TimeUnits",
+  // "LengthUnits", "AngleUnits", value 1.0) and keeps nothing. Without a
+  // parameter factory the platform's null-handle error propagates.
+
+  // The magnitude's decoding verdict for `iText`, which is passed unchanged;
+  // `oValue` then holds what the magnitude wrote (in its base unit). 0, with
+  // `oValue` untouched, when the magnitude cannot be reached.
+  static unsigned char DecodeTimeString(NUVUnicodeString& iText, double& oValue);
+  static unsigned char DecodeLengthString(NUVUnicodeString& iText, double& oValue);
+  static unsigned char DecodeAngleString(NUVUnicodeString& iText, double& oValue);
+
+  // The user's current unit: its label, `oFactor` = the unit's conversion of
+  // 1.0 (one unit in the base unit), `oInverse` = 1 / factor, rounded to a
+  // whole number when the factor is below 1 (0.001 gives exactly 1000). A
+  // factor not above 0 is reported as 1.0 with an inverse of 1.0. When no
+  // magnitude or unit is reached, `oFactor` is 1.0 and the other outputs are
+  // untouched.
+  static void GetTimeUnits(NUVUnicodeString& oUnitLabel, double& oFactor, double& oInverse);
+  static void GetLengthUnits(NUVUnicodeString& oUnitLabel, double& oFactor, double& oInverse);
+  static void GetAngleUnits(NUVUnicodeString& oUnitLabel, double& oFactor, double& oInverse);
+
+  // `iValue` as text with the user's trailing-zeros setting; `iPrecision` is
+  // handed to the platform's formatter unchanged, in fixed notation.
+  static void EncodeDouble(double iValue, NUVUnicodeString& oText, int iPrecision);
+
+  // --- Traversal ------------------------------------------------------------
+
+  // Walks the occurrence tree from iRoot (root included) with the platform's
+  // traverser and a NUVSimVizOccurrenceVisitor built with the two options:
+  // oNonTerminals := the intermediate occurrences, oTerminals := the leaves
+  // with visible geometry (see the visitor), both in post-order. E_FAIL with
+  // the lists untouched when iRoot is not an occurrence; S_OK otherwise,
+  // also with the lists untouched when no traverser or visitor can be made.
+  static long GetAllVizOccurrenceDescendants(NUVBaseUnknown_var& iRoot,
+                                             NUVListValNUVBaseUnknown_var& oNonTerminals,
+                                             NUVListValNUVBaseUnknown_var& oTerminals,
+                                             unsigned char iCollectTerminals,
+                                             unsigned char iCollectNonTerminals);
+  // The same, appended to what ioList holds: non-terminals, then terminals.
+  static long GetAllVizOccurrenceDescendants(NUVBaseUnknown_var& iRoot,
+                                             NUVListValNUVBaseUnknown_var& ioList,
+                                             unsigned char iCollectTerminals,
+                                             unsigned char iCollectNonTerminals);
+  // The same with a NUVSimVizOrderedOccVisitor; oAll := every occurrence met
+  // in pre-order, those the geometry test rejects included.
+  static long GetOrderedVizOccDescendants(NUVBaseUnknown_var& iRoot,
+                                          NUVListValNUVBaseUnknown_var& oAll,
+                                          NUVListValNUVBaseUnknown_var& oNonTerminals,
+                                          NUVListValNUVBaseUnknown_var& oTerminals,
+                                          unsigned char iCollectTerminals,
+                                          unsigned char iCollectNonTerminals);
+
+  // --- Paths ----------------------------------------------------------------
+
+  // *oPath := the object's path from the top of its tree (one reference for
+  // the caller), completed under the current editor's active object: the
+  // representation tree of the path's top object gives one model path per
+  // branch; the first that contains the active object is added to *oPath
+  // from its leaf up to its top. E_FAIL for a null oPath, an object without
+  // NUVIBuildPath, or a path that cannot be built; S_OK otherwise, whether
+  // or not the active object was found. Uses a module-wide scratch list,
+  // empty between calls: not reentrant.
+  static long GetPathElement(NUVBaseUnknown_var& iObject, NUVPathElement** oPath);
 
   // --- Co-review queries ---------------------------------------------------
 

@@ -6,6 +6,8 @@
 void VelloranVizServicesLoad() {
   NUVDictionary::RegisterMetaClass(VELLORAN_LIBRARY_NAME, "NUVSimVizServices",
                                    &NUVSimVizServices::MetaObject);
+  VelloranVizTraversalLoad();
+  VelloranVizPathsLoad();
 }
 
-void VelloranVizServicesUnload() {}
+void VelloranVizServicesUnload() { VelloranVizPathsUnload(); }

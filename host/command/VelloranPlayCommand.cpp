@@ -12,6 +12,7 @@
 #include "NUVSimDrawOrContinueMessage.h"
 #include "NUVSimMessageQueue.h"
 #include "NUVSimValue.h"
+#include "NUVSimVizServices.h"
 
 namespace {
 
@@ -79,7 +80,30 @@ int ErrorDialog(char* buffer, int size) {
   return count;
 }
 
-const PlayCommandApi api = {&Configure, &Start, &StepState, &Busy, &ErrorDialog};
+// Seconds until the library answers; nothing thrown across the module edge.
+void TimeUnit(char* label, int size, double* perSecond) {
+  if (!label || size <= 0 || !perSecond) return;
+  NUVUnicodeString text("s");
+  double factor = 1, inverse = 1;
+  try {
+    NUVSimVizServices::GetTimeUnits(text, factor, inverse);
+  } catch (...) {
+    text = "s";
+    inverse = 1;
+  }
+  std::snprintf(label, static_cast<size_t>(size), "%s", text.ConvertToChar());
+  *perSecond = inverse;
+}
+
+void EncodeNumber(double value, int precision, char* buffer, int size) {
+  if (!buffer || size <= 0) return;
+  NUVUnicodeString text;
+  NUVSimVizServices::EncodeDouble(value, text, precision);
+  std::snprintf(buffer, static_cast<size_t>(size), "%s", text.ConvertToChar());
+}
+
+const PlayCommandApi api = {&Configure, &Start,    &StepState,   &Busy,
+                            &ErrorDialog, &TimeUnit, &EncodeNumber};
 
 }  // namespace
 

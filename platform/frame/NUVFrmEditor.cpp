@@ -4,6 +4,7 @@
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
 #include "NUVISO.h"
+#include "NUVPathElement.h"
 
 NUV_IMPLEMENT_CLASS(NUVFrmEditor, NUVBaseUnknown, "VelloranPlatform")
 
@@ -11,11 +12,13 @@ namespace {
 NUVFrmEditor* g_pCurrentEditor = nullptr;
 }  // namespace
 
-NUVFrmEditor::NUVFrmEditor() : _pISO(new NUVISO), _Closed(0) {}
+NUVFrmEditor::NUVFrmEditor()
+    : _pISO(new NUVISO), _pActivePath(new NUVPathElement), _Closed(0) {}
 
 NUVFrmEditor::~NUVFrmEditor() {
   if (_pISO) _pISO->Release();
   _pISO = nullptr;
+  _pActivePath->Release();
 }
 
 NUVFrmEditor* NUVFrmEditor::GetCurrentEditor() { return g_pCurrentEditor; }

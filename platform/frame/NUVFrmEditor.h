@@ -17,6 +17,7 @@
 
 class NUVISO;
 class NUVFrmLayout;
+class NUVPathElement;
 
 class VPL_EXPORT NUVFrmEditor : public NUVBaseUnknown {
   NUV_DECLARE_CLASS
@@ -37,6 +38,10 @@ class VPL_EXPORT NUVFrmEditor : public NUVBaseUnknown {
   // Replaces the interactive set (held with a reference; null allowed).
   void SetISO(NUVISO* iso);
 
+  // The path of the editor's active object, top first (empty at first). The
+  // editor owns it; callers change it in place to activate another object.
+  NUVPathElement& GetActivePath() { return *_pActivePath; }
+
   static const char* EDITOR_CLOSE_ENDED() { return "EDITOR_CLOSE_ENDED"; }
 
   // Closes the editor in `layout` (null: the current layout): deletes its
@@ -49,6 +54,7 @@ class VPL_EXPORT NUVFrmEditor : public NUVBaseUnknown {
 
  private:
   NUVISO* _pISO;
+  NUVPathElement* _pActivePath;  // one reference, never null
   unsigned char _Closed;
 };
 

@@ -1,0 +1,3 @@
+#include "NUVIBuildPath.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVIBuildPath, NUVBaseUnknown, "VelloranPlatform")

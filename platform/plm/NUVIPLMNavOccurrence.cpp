@@ -1,0 +1,3 @@
+#include "NUVIPLMNavOccurrence.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVIPLMNavOccurrence, NUVBaseUnknown, "VelloranPlatform")

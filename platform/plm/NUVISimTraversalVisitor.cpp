@@ -1,0 +1,3 @@
+#include "NUVISimTraversalVisitor.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimTraversalVisitor, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,3 @@
+#include "NUVISimTraverser.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVISimTraverser, NUVBaseUnknown, "VelloranPlatform")

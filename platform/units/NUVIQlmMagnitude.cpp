@@ -1,0 +1,3 @@
+#include "NUVIQlmMagnitude.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVIQlmMagnitude, NUVBaseUnknown, "VelloranPlatform")

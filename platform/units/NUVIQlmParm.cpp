@@ -1,0 +1,3 @@
+#include "NUVIQlmParm.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVIQlmParm, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,3 @@
+#include "NUVIQlmParmFactory.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVIQlmParmFactory, NUVBaseUnknown, "VelloranPlatform")

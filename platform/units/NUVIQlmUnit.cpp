@@ -1,0 +1,3 @@
+#include "NUVIQlmUnit.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVIQlmUnit, NUVBaseUnknown, "VelloranPlatform")
