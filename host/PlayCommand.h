@@ -41,6 +41,9 @@ struct PlayCommandApi {
   void (*timeUnit)(char* label, int size, double* perSecond);
   // `value` as text with the user's number display settings.
   void (*encodeNumber)(double value, int precision, char* buffer, int size);
+  // Empties the current editor's errors and drops its dialog, as the user
+  // closing the dialog does: the next play starts without errors.
+  void (*clearErrors)();
 };
 
 // Exported by libVelloranPlayCommand.so.

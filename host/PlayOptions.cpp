@@ -54,9 +54,13 @@ const char kUsage[] =
     "  --units                  times in the summary and the trace's real-time column in the\n"
     "                           user's time unit, through the library's unit services\n"
     "  --time-unit ms|s|min     the user's time unit to select (implies --units)\n"
+    "  --clearance              after each play, name the moving objects whose boxes met, and when\n"
     "  --verbose                print the notifications the coordinator dispatches (play phases\n"
     "                           and one per step)\n"
     "  --quiet                  no progress line\n"
+    "  --soak S                 soak run: play every mode in turn, round after round, for S\n"
+    "                           seconds (one round at least), 0 <= S <= 1e6, on modelled time;\n"
+    "                           fails when the resident memory grows after the first round\n"
     "  --help                   this text\n"
     "\n"
     "While it plays on a terminal, a key ends the current run of iterations early and q stops\n"
@@ -113,6 +117,8 @@ const NumberOption kNumbers[] = {
     {"--cost-growth", &PlayOptions::costGrowth, nullptr, 0, 100, false, nullptr},
     {"--iterations-per-run", nullptr, &PlayOptions::iterationsPerRun, 1, 1000, false, nullptr},
     {"--refresh-rate", &PlayOptions::refreshRate, nullptr, 0, 10000, false, nullptr},
+    {"--soak", &PlayOptions::soakSeconds, nullptr, 0, 1e6, false,
+     [](PlayOptions& o) { o.modelledTime = true; }},
 };
 
 int ParseNumber(const NumberOption& option, const char* text, PlayOptions& o) {
@@ -214,6 +220,7 @@ int ParseOne(const char* arg, Next next, PlayOptions& o) {
   if (!std::strcmp(arg, "--interactive")) return o.interactive = true, 0;
   if (!std::strcmp(arg, "--units")) return o.units = true, 0;
   if (!std::strcmp(arg, "--time-unit")) return ParseTimeUnit(next(), o);
+  if (!std::strcmp(arg, "--clearance")) return o.clearance = true, 0;
   const int coreview = ParseCoReviewOption(arg, next, o.coreview);
   if (coreview >= 0) return coreview;
   return Bad("unknown option", arg);
@@ -233,6 +240,9 @@ int ParsePlayOptions(int argc, char** argv, PlayOptions& o) {
   }
   // Checks that need the whole command line.
   if (o.end / o.step > 1e8) return Bad("more than 1e8 steps: raise --step or lower --end", nullptr);
+  if (o.soakSeconds >= 0 && (!o.tracePath.empty() || !o.plotPath.empty())) {
+    return Bad("--soak writes no --trace or --plot", nullptr);
+  }
   if (CheckCoReviewOptions(o.coreview, o.end) != 0) return 2;
   return 0;
 }

@@ -39,6 +39,8 @@ struct PlayOptions {
   bool interactive = false;  // move an object after the first play and observe interactively
   bool units = false;        // times shown in the user's time unit
   std::string timeUnit;      // the user's time unit to select first; empty: keep
+  bool clearance = false;    // report the moving objects that came closer than their boxes allow
+  double soakSeconds = -1;   // play every mode in turn for this long (PlaySoak); < 0: play once
   PlayCoReviewOptions coreview;
 };
 

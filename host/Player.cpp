@@ -14,6 +14,7 @@
 #include "NUVOsCalls.h"
 #include "NUVOsTerminal.h"
 #include "NUVSimPlayScene.h"
+#include "PlayClearance.h"
 #include "StepRecorder.h"
 
 namespace {
@@ -86,6 +87,8 @@ bool Player::Play(const std::string& controller, PlayOutcome& out) {
 
   // The redraw agent first, then the recorder that reads its decisions,
   // then the moving objects.
+  // Declared before the scene: the scene's clearance agent points to it.
+  PlayClearance clearance(_pClearance);
   NUVSimPlayScene scene(nt ? NUVSimPlayScene::NegociatedTime : NUVSimPlayScene::KeyFrame);
   if (_pCoordinator && scene.UseMasterObservation(_pCoordinator) != S_OK) {
     std::fprintf(stderr, "velloran-play: the coordinator has no main agent to play\n");
@@ -102,6 +105,7 @@ bool Player::Play(const std::string& controller, PlayOutcome& out) {
   }
   scene.AddMovers(3, _Options.end, _Options.costGrowth > 0 ? 10.0 : 0.0,
                   1.0 + _Options.costGrowth / 100.0);
+  if (_pClearance && !clearance.Watch(scene)) return false;
   if (scene.Start(_Options.end, _Options.step, nt ? _Options.iterationsPerRun : 1) != S_OK) {
     std::fprintf(stderr, "velloran-play: the controller refused the play range\n");
     return false;
@@ -111,6 +115,7 @@ bool Player::Play(const std::string& controller, PlayOutcome& out) {
   char dialog[8192];
   out.errors = _pApi->errorDialog(dialog, sizeof dialog);
   out.dialog = dialog;
+  if (_pClearance) out.clearance = clearance.Report();
   return true;
 }
 
@@ -205,5 +210,6 @@ void PrintOutcome(const PlayOutcome& o, const PlayUnits* units) {
   }
   if (o.stoppedByUser) std::printf("  stopped by the user\n");
   if (o.interrupted) std::printf("  interrupted\n");
+  std::printf("%s", o.clearance.c_str());
   if (o.errors > 0) std::printf("%s", o.dialog.c_str());
 }

@@ -14,6 +14,7 @@
 
 #include <string>
 
+#include "PlayClearanceCommand.h"
 #include "PlayCommand.h"
 #include "PlayOptions.h"
 #include "PlayReport.h"
@@ -34,6 +35,7 @@ struct PlayOutcome {
   double simulated = 0;
   int errors = 0;
   std::string dialog;
+  std::string clearance;  // the clearance check's report (--clearance)
   bool stoppedByUser = false;
   bool interrupted = false;
 };
@@ -48,6 +50,9 @@ class Player {
   // the scene's own): its main agent is played and the scene's agents are
   // registered with it.
   void SetCoordinator(NUVISimMasterObservation* coordinator) { _pCoordinator = coordinator; }
+  // Checks the moving objects' clearance with these services (null: no
+  // check).
+  void SetClearance(const PlayClearanceApi* api) { _pClearance = api; }
 
   // Plays the scene under "kf" or "nt". False, with a message, when play
   // could not start.
@@ -69,6 +74,7 @@ class Player {
   HeadlessFrame& _Frame;
   const PlayCommandApi* _pApi;
   NUVISimMasterObservation* _pCoordinator = nullptr;  // borrowed
+  const PlayClearanceApi* _pClearance = nullptr;
   const PlayOptions& _Options;
   const bool _KeepRows;
   bool _ShowProgress;

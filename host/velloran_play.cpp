@@ -30,9 +30,12 @@
 #include "NUVViewer.h"
 #include "PlayCoReview.h"
 #include "PlayCommand.h"
+#include "NUVGetPLMStateMonitor.h"
 #include "NUVGetPLMStateSynchronousEventDispatcher.h"
+#include "PlayClearanceCommand.h"
 #include "PlayFiles.h"
 #include "PlayObservation.h"
+#include "PlaySoak.h"
 #include "PlayUnits.h"
 #include "Player.h"
 
@@ -90,6 +93,14 @@ class Libraries {
     auto entry = reinterpret_cast<const PlayCommandApi* (*)()>(
         NUVOsLibrary::Symbol(_pCommand, "VelloranPlayCommand"));
     if (!entry) std::fprintf(stderr, "velloran-play: the play command has no entry point\n");
+    return entry ? entry() : nullptr;
+  }
+  // The clearance command's operations (after Load); null, with a message,
+  // when the module lacks them.
+  const PlayClearanceApi* Clearance() {
+    auto entry = reinterpret_cast<const PlayClearanceApi* (*)()>(
+        _pCommand ? NUVOsLibrary::Symbol(_pCommand, "VelloranPlayClearance") : nullptr);
+    if (!entry) std::fprintf(stderr, "velloran-play: the play command has no clearance check\n");
     return entry ? entry() : nullptr;
   }
 
@@ -151,16 +162,27 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     }
     Player player(app, frame, api, options, files.Wanted());
     player.SetCoordinator(observation.Coordinator());
-    const PlayUnits units(api);
-    if (options.units) files.SetTraceTimeUnit(units.Label(), units.PerSecond());
-    status = coreview.Following() ? coreview.Follow()
-                                  : PlayAll(player, options, runs, options.units ? &units : nullptr, [&] {
-      return !options.interactive || observation.DragAndObserve(app, frame);
-    });
+    if (options.clearance) {
+      const PlayClearanceApi* clearance = libraries.Clearance();
+      if (!clearance) return 1;
+      player.SetClearance(clearance);
+    }
+    if (coreview.Following()) {
+      status = coreview.Follow();
+    } else if (options.soakSeconds >= 0) {
+      status = PlaySoak(app, frame, api, observation, options, &ApplySettings).Run();
+    } else {
+      const PlayUnits units(api);
+      if (options.units) files.SetTraceTimeUnit(units.Label(), units.PerSecond());
+      status = PlayAll(player, options, runs, options.units ? &units : nullptr, [&] {
+        return !options.interactive || observation.DragAndObserve(app, frame);
+      });
+    }
     coreview.End();
     NUVHostInput::DetachTerminal();
   }
   NUVGetPLMStateSynchronousEventDispatcher::DestroyPLMStateSynchronousEventDispatcher();
+  NUVGetPLMStateMonitor::DestroyPLMStateMonitor();
   Drain(app);
   if (!files.Write(runs)) status = 1;
   if (NUVHostSignals::InterruptStatus() != 0) status = NUVHostSignals::InterruptStatus();

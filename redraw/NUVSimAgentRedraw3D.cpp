@@ -593,6 +593,11 @@ void NUVSimAgentRedraw3D::Rebase(Store store) {
   store();
   _InternalInterval = _Interval;
   _InternalInterval *= _SpeedFactor;
+  // A tiny speed factor can round the product to zero: the grid would stop
+  // moving and propose values behind the current one.
+  if (g_pSmallestInterval && Less(_InternalInterval, *g_pSmallestInterval)) {
+    _InternalInterval = *g_pSmallestInterval;
+  }
   if (Less(_NextRedraw, _Current)) {
     NUVSimValue behind = _Current;
     behind -= _NextRedraw;

@@ -107,7 +107,8 @@ class VELLORAN_EXPORT NUVSimAgentRedraw3D : public NUVBaseUnknown {
   // E_FAIL below the smallest interval NUVSimValue(0, 1); above 2^62 the
   // interval is switched off.
   long SetInterval(const NUVSimValue& interval);
-  // Non-positive factors are ignored.
+  // Non-positive factors are ignored. The pacing step, interval times
+  // factor, is never below the smallest interval.
   long SetSpeedFactor(const NUVSimValue& factor);
   long ForceInterval(unsigned char force);
   long GetInterval(NUVSimValue& interval, unsigned char internal);

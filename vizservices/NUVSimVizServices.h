@@ -11,9 +11,14 @@
 
 #include "NUVBaseUnknown.h"
 #include "NUVUnicodeString.h"
+#include "NUVBaseUnknown_var.h"
 #include "NUVListValNUVBaseUnknown_var.h"
 #include "VelloranExport.h"
 
+class NUVMathBox;
+class NUVMathPoint;
+class NUVMathTransformation;
+class NUVMathVector;
 class NUVPathElement;
 
 class VELLORAN_EXPORT NUVSimVizServices : public NUVBaseUnknown {
@@ -69,6 +74,42 @@ class VELLORAN_EXPORT NUVSimVizServices : public NUVBaseUnknown {
   // `iValue` as text with the user's trailing-zeros setting; `iPrecision` is
   // handed to the platform's formatter unchanged, in fixed notation.
   static void EncodeDouble(double iValue, NUVUnicodeString& oText, int iPrecision);
+  // --- Bounding boxes --------------------------------------------------------
+  // Boxes are axis-aligned in each object's own coordinates; the tests place
+  // them with the positions the PLM state monitor gives for the objects in
+  // the current window (identities when there is no monitor).
+
+  // The box of the geometry of `iObject`'s representation (its NUVI3DGeoVisu),
+  // in the representation's own coordinates, measured by drawing it into a
+  // bounding-box render; a hidden representation is measured too and hidden
+  // again afterwards. An object without a representation leaves `oBox` as it
+  // was.
+  static void ComputeBoundingBox(NUVBaseUnknown_var& iObject, NUVMathBox& oBox);
+  // Centre and half-extents of `iBox` per axis; an empty box gives zeros.
+  static void ConvertBoundingBox(NUVMathBox& iBox, NUVMathPoint& oCenter, NUVMathVector& oHalfSize);
+  // Separating-axis test on the face directions of both boxes (not on the
+  // edge cross products, so boxes separated only along such an axis count
+  // as overlapping): 1 overlap, 0 separated. Touching boxes overlap; a NaN
+  // never separates.
+  static int BoundingBoxOverlap(NUVBaseUnknown_var& iObject1, NUVMathPoint& iCenter1,
+                                NUVMathVector& iHalfSize1, NUVBaseUnknown_var& iObject2,
+                                NUVMathPoint& iCenter2, NUVMathVector& iHalfSize2);
+  static unsigned char BoundingBoxOverlap(NUVBaseUnknown_var& iObject1, NUVMathBox& iBox1,
+                                          NUVBaseUnknown_var& iObject2, NUVMathBox& iBox2);
+  // BoundingBoxIntersectPosition with the monitor's positions. Those carry
+  // world coordinates into each object's own (see NUVIPLMStateMonitor), the
+  // opposite of the placements BoundingBoxIntersectPosition applies, so this
+  // test agrees with BoundingBoxOverlap only while both objects stand at the
+  // identity; for placed objects use BoundingBoxOverlap, or pass placements
+  // to BoundingBoxIntersectPosition.
+  static int BoundingBoxIntersect(NUVBaseUnknown_var& iObject1, NUVMathBox& iBox1,
+                                  NUVBaseUnknown_var& iObject2, NUVMathBox& iBox2);
+  // Each box's corners carried by its position (a placement: own coordinates
+  // into a frame common to both), boxed again and compared:
+  // 2 when one holds the other, 1 when they intersect (touching included),
+  // 0 when disjoint, when a box is empty or a position null.
+  static int BoundingBoxIntersectPosition(NUVMathTransformation* iPosition1, NUVMathBox& iBox1,
+                                          NUVMathTransformation* iPosition2, NUVMathBox& iBox2);
 
   // --- Traversal ------------------------------------------------------------
 

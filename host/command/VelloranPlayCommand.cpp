@@ -102,8 +102,10 @@ void EncodeNumber(double value, int precision, char* buffer, int size) {
   std::snprintf(buffer, static_cast<size_t>(size), "%s", text.ConvertToChar());
 }
 
-const PlayCommandApi api = {&Configure, &Start,    &StepState,   &Busy,
-                            &ErrorDialog, &TimeUnit, &EncodeNumber};
+void ClearErrors() { NUVSimRaiseError::ClearSimulationErrors(0); }
+
+const PlayCommandApi api = {&Configure,   &Start,    &StepState,    &Busy,
+                            &ErrorDialog, &TimeUnit, &EncodeNumber, &ClearErrors};
 
 }  // namespace
 

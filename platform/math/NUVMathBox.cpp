@@ -8,22 +8,6 @@ NUVMathBox::NUVMathBox() {
   _High.SetCoord(-inf, -inf, -inf);
 }
 
-int NUVMathBox::IsEmpty() const {
-  return _Low.x > _High.x || _Low.y > _High.y || _Low.z > _High.z;
-}
-
-int NUVMathBox::GetLimits(double& xmin, double& xmax, double& ymin, double& ymax, double& zmin,
-                          double& zmax) const {
-  if (IsEmpty()) return 0;
-  xmin = _Low.x;
-  xmax = _High.x;
-  ymin = _Low.y;
-  ymax = _High.y;
-  zmin = _Low.z;
-  zmax = _High.z;
-  return 1;
-}
-
 void NUVMathBox::AddInside(const NUVMathPoint& p) {
   if (IsEmpty()) {
     _Low = p;

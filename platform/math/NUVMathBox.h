@@ -19,11 +19,20 @@ class VPL_EXPORT NUVMathBox {
   NUVMathBox();
   NUVMathBox(const NUVMathPoint& low, const NUVMathPoint& high) : _Low(low), _High(high) {}
 
-  int IsEmpty() const;
+  int IsEmpty() const { return _Low.x > _High.x || _Low.y > _High.y || _Low.z > _High.z; }
   // Fills xmin, xmax, ymin, ymax, zmin, zmax and returns 1; an empty box
   // leaves them untouched and returns 0.
   int GetLimits(double& xmin, double& xmax, double& ymin, double& ymax, double& zmin,
-                double& zmax) const;
+                double& zmax) const {
+    if (IsEmpty()) return 0;
+    xmin = _Low.x;
+    xmax = _High.x;
+    ymin = _Low.y;
+    ymax = _High.y;
+    zmin = _Low.z;
+    zmax = _High.z;
+    return 1;
+  }
   const NUVMathPoint& GetLow() const { return _Low; }
   const NUVMathPoint& GetHigh() const { return _High; }
   void SetLow(const NUVMathPoint& low) { _Low = low; }

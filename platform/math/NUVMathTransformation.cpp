@@ -4,10 +4,7 @@
 
 #include "NUVResultCodes.h"
 
-NUVMathTransformation::NUVMathTransformation()
-    : _Coef{1.0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0} {}
-
-NUVMathTransformation::NUVMathTransformation(const double coef[12]) {
+NUVMathTransformation::NUVMathTransformation(const double coef[12]) : _Rigid(0) {
   for (int k = 0; k < 12; ++k) _Coef[k] = coef[k];
 }
 
@@ -38,14 +35,19 @@ NUVMathTransformation NUVMathTransformation::Rotation(const NUVMathVector& axis,
   return t;
 }
 
-void NUVMathTransformation::GetCoef(double* coef, int count) const {
-  if (!coef) return;
-  if (count > 12) count = 12;
-  for (int k = 0; k < count; ++k) coef[k] = _Coef[k];
-}
-
 long NUVMathTransformation::ComputeInverse(NUVMathTransformation& oInverse) const {
   const double* c = _Coef;
+  if (_Rigid) {
+    // The linear part is orthonormal: its inverse is its transpose.
+    double inv[12];
+    for (int j = 0; j < 3; ++j)
+      for (int i = 0; i < 3; ++i) inv[3 * j + i] = c[3 * i + j];
+    for (int i = 0; i < 3; ++i)
+      inv[9 + i] = -(inv[i] * c[9] + inv[3 + i] * c[10] + inv[6 + i] * c[11]);
+    for (int k = 0; k < 12; ++k) oInverse._Coef[k] = inv[k];
+    oInverse._Rigid = 1;
+    return S_OK;
+  }
   // Linear part as rows: m[i][j] = c[3j+i].
   const double a = c[0], b = c[3], d = c[6];
   const double e = c[1], f = c[4], g = c[7];
@@ -54,7 +56,9 @@ long NUVMathTransformation::ComputeInverse(NUVMathTransformation& oInverse) cons
   const double det = a * A + b * B + d * C;
   if (det == 0.0 || !std::isfinite(det)) return E_FAIL;
   const double r = 1.0 / det;
-  double inv[12];
+  // Written in place: the output is not the input (a copy of it otherwise).
+  NUVMathTransformation copy;
+  double* inv = &oInverse == this ? copy._Coef : oInverse._Coef;
   // Rows of the inverse: row i, column j goes to inv[3j+i].
   inv[0] = A * r;
   inv[3] = (d * k - b * l) * r;
@@ -67,7 +71,8 @@ long NUVMathTransformation::ComputeInverse(NUVMathTransformation& oInverse) cons
   inv[8] = (a * f - b * e) * r;
   for (int i = 0; i < 3; ++i)
     inv[9 + i] = -(inv[i] * c[9] + inv[3 + i] * c[10] + inv[6 + i] * c[11]);
-  oInverse = NUVMathTransformation(inv);
+  if (&oInverse == this) oInverse = copy;
+  oInverse._Rigid = 0;
   return S_OK;
 }
 
@@ -90,6 +95,7 @@ NUVMathTransformation operator*(const NUVMathTransformation& first,
     for (int i = 0; i < 3; ++i)
       o[3 * j + i] = b[i] * a[3 * j] + b[3 + i] * a[3 * j + 1] + b[6 + i] * a[3 * j + 2];
   for (int i = 0; i < 3; ++i) o[9 + i] = b[i] * a[9] + b[3 + i] * a[10] + b[6 + i] * a[11] + b[9 + i];
+  t._Rigid = first._Rigid && then._Rigid;
   return t;
 }
 

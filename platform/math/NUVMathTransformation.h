@@ -24,8 +24,10 @@
 
 class VPL_EXPORT NUVMathTransformation {
  public:
-  NUVMathTransformation();
-  // From twelve coefficients in the order above.
+  NUVMathTransformation()
+      : _Coef{1.0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0}, _Rigid(1) {}
+  // From twelve coefficients in the order above (treated as a general
+  // transformation).
   explicit NUVMathTransformation(const double coef[12]);
 
   static NUVMathTransformation Translation(const NUVMathVector& offset);
@@ -35,11 +37,19 @@ class VPL_EXPORT NUVMathTransformation {
   static NUVMathTransformation Rotation(const NUVMathVector& axis, double angle);
 
   // Copies the coefficients into `coef` (`count` of them, at most 12).
-  void GetCoef(double* coef, int count) const;
+  void GetCoef(double* coef, int count) const {
+    if (!coef) return;
+    if (count > 12) count = 12;
+    for (int k = 0; k < count; ++k) coef[k] = _Coef[k];
+  }
   // The inverse into `oInverse`: S_OK, or E_FAIL with `oInverse` untouched
   // when the linear part is singular or not finite.
   long ComputeInverse(NUVMathTransformation& oInverse) const;
   int IsIdentity() const;
+  // Whether the transformation is known to be a rotation and a translation
+  // (made from Rotation, Translation and their products and inverses);
+  // such an inverse is a transpose, without a division.
+  int IsRigid() const { return _Rigid; }
 
   VPL_EXPORT friend NUVMathTransformation operator*(const NUVMathTransformation& first,
                                                     const NUVMathTransformation& then);
@@ -49,6 +59,7 @@ class VPL_EXPORT NUVMathTransformation {
 
  private:
   double _Coef[12];
+  unsigned char _Rigid;
 };
 
 #endif

@@ -35,6 +35,7 @@ NUVSimPlayScene::~NUVSimPlayScene() {
     _pKeyFrame->Release();
   }
   if (_pStructured) _pStructured->Release();
+  for (NUVSimMovingObjectAgent* mover : _Movers) mover->Release();
   for (NUVISimAgentKeyFrame_var& agent : _Registered) _Coordinator->RemoveAgent(agent);
 }
 
@@ -96,10 +97,19 @@ void NUVSimPlayScene::AddMovers(int count, double end, double firstCostMicroseco
   for (int i = 0; i < count; ++i) {
     auto* mover = new NUVSimMovingObjectAgent;
     mover->SetComputeCost(firstCostMicroseconds, growth);
-    mover->SetRegularPath(NUVSimValue(0.25), NUVSimValue(end), i + 1.0, -i, 2.0, 0.5 * i);
+    // Movers go two by two at the same pace along x; the second of each two
+    // starts lower, zigzags higher and climbs in z, so the first two paths
+    // cross once, at the first way point.
+    mover->SetRegularPath(NUVSimValue(0.25), NUVSimValue(end), 1.0 + i / 2, -i, 2.0 + i % 2,
+                          0.5 * i);
     AddMember(mover);
-    mover->Release();  // the structured agent holds it
+    _Movers.push_back(mover);  // keeps the creation reference
   }
+}
+
+NUVSimMovingObjectAgent* NUVSimPlayScene::GetMover(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < _Movers.size() ? _Movers[static_cast<size_t>(index)]
+                                                                  : nullptr;
 }
 
 long NUVSimPlayScene::Start(double end, double step, int iterationsPerRun) {

@@ -30,6 +30,7 @@
 
 class NUVBaseUnknown;
 class NUVSimKeyFrameController;
+class NUVSimMovingObjectAgent;
 class NUVSimNegociatedTimeController;
 
 class VPL_EXPORT NUVSimPlayScene {
@@ -57,6 +58,10 @@ class VPL_EXPORT NUVSimPlayScene {
   // over [0, end] (under negotiated time, play stops on each), each step of
   // each costing what NUVSimMovingObjectAgent::SetComputeCost says.
   void AddMovers(int count, double end, double firstCostMicroseconds = 0, double growth = 1);
+  // The movers added so far, in order (borrowed; the scene holds them), so
+  // that a host can place the objects they move.
+  int CountMovers() const { return static_cast<int>(_Movers.size()); }
+  NUVSimMovingObjectAgent* GetMover(int index) const;
 
   // Attaches the controller: key frames from 0 to `end` every `step`, or
   // negotiated time over [0, end] with `step` as the default step and
@@ -79,6 +84,7 @@ class VPL_EXPORT NUVSimPlayScene {
   std::vector<NUVISimAgentKeyFrame_var> _Registered;  // with the coordinator
   NUVSimKeyFrameController* _pKeyFrame = nullptr;
   NUVSimNegociatedTimeController* _pNegociatedTime = nullptr;
+  std::vector<NUVSimMovingObjectAgent*> _Movers;  // one reference each
 };
 
 #endif

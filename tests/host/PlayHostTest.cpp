@@ -216,3 +216,25 @@ TEST(PlayHost, SignalsStopPlayKeepTheStepsAndSayHowItEnded) {
     EXPECT_EQ(Count(TestTempDir::ReadFile(dir.File("play.csv")), "\nkf,"), steps);
   }
 }
+
+TEST(PlayHost, ClearanceNamesTheOnePairWhosePathsCrossAndWhen) {
+  auto [status, output] = Play("--quiet --refresh-rate 0 --clearance");
+  ASSERT_EQ(status, 0) << output;
+  EXPECT_NE(output.find("  clearance        Mover.1 and Mover.2 closer than their boxes allow from "
+                        "t=0.100 to t=0.350\n"), std::string::npos) << output;
+  EXPECT_NE(output.find("Mover.1 and Mover.2 closer than their boxes allow from t=0.250 to t=0.250\n"),
+            std::string::npos) << "negotiated time meets them at the way point\n" << output;
+  EXPECT_EQ(Count(output, "clearance "), 2) << "one pair per play, no other\n" << output;
+}
+
+TEST(PlayHost, SoakPlaysEveryModeOnceARoundAndNoModeInheritsTheErrorOfTheOneBefore) {
+  // At least one round: nine modes under both controllers, real-time play
+  // falling behind under negotiated time, the move after the first play.
+  auto [status, output] = Play("--soak 0 --end 1");
+  ASSERT_EQ(status, 0) << output;
+  EXPECT_NE(output.find("soak: 1 round(s), 19 play(s)"), std::string::npos) << output;
+  EXPECT_EQ(Count(output, "interactive observation:"), 1) << output;
+  EXPECT_NE(output.find("kB after the first round"), std::string::npos) << output;
+  std::tie(status, output) = Play("--soak 1 --trace soak.csv");
+  EXPECT_EQ(status, 2) << "a soak keeps no rows for files\n" << output;
+}

@@ -47,7 +47,6 @@ TEST(SimValue, ComponentsKeepTheFloorRepresentation) {
            {NUVSimValue(1, -1), 0, 999999999},
            {NUVSimValue(-4294967296LL, 0), -4294967296LL, 0},
            {NUVSimValue(kTwoTo62), 4611686018427387904LL, 0},
-           {NUVSimValue(0.25) - NUVSimValue(0.5), -1, 750000000},
            {NUVSimValue(0.3) / NUVSimValue(0.1), 3, 0},
            {NUVSimValue(0.05) / NUVSimValue(0.1), 0, 500000000},
            {NUVSimValue(1.0) / NUVSimValue(3.0), 0, 333333333},
@@ -65,16 +64,13 @@ TEST(SimValue, ComponentsKeepTheFloorRepresentation) {
   EXPECT_EQ(NUVSimValue(1e-9), NUVSimValue(0, 1));
 }
 
-TEST(SimValue, DecimalStepsDoNotDriftAndOrderFollowsTheDoubles) {
+// Sums and order on random values are in tests/properties.
+TEST(SimValue, DecimalStepsDoNotDriftAtAnyMagnitude) {
   NUVSimValue t, step(0.1);
   for (int i = 0; i < 10; ++i) t += step;
   EXPECT_EQ(t, NUVSimValue(1.0)) << "ten steps of 0.1 must land exactly on 1.0";
   for (int i = 0; i < 10; ++i) t -= step;
   EXPECT_EQ(t, NUVSimValue()) << "stepping back must return to zero exactly";
-  std::vector<double> doubles = {-1e12, -3.5, -1.0, -0.999999999, -0.25, -1e-9, 0.0,
-                                 1e-9,  0.1,  0.25, 1.0,          2.5,   1e12};
-  for (double a : doubles)
-    for (double b : doubles) EXPECT_EQ(NUVSimValue(a) < NUVSimValue(b), a < b) << a << " vs " << b;
   NUVSimValue above(kTwoTo62);
   above += NUVSimValue(0, 1);
   EXPECT_GT(above, NUVSimValue(kTwoTo62)) << "the smallest step still counts at 2^62";

@@ -184,111 +184,37 @@ TEST_F(RedrawPacing, FrameStatesStepByStep) {
   }
 }
 
-TEST_F(RedrawPacing, GridAdvanceSkipsMissedPointsRepeatsAfterResetAndClampsToTheEnd) {
-  Settings::SetMasterClockYesOrNo(1);
+// The grid and the rebase on random inputs are in tests/properties; here the
+// bounds of the interval and the one-shot forced interval.
+TEST_F(RedrawPacing, IntervalBoundsAndTheForcedInterval) {
   Agent* agent = MakeAgent(true);
-  ASSERT_EQ(ProposalAfter(agent, 0.0), NUVSimValue(0.1));
-  EXPECT_EQ(ProposalAfter(agent, 0.25), NUVSimValue(0.3)) << "0.2 was missed: straight to 0.3";
-  EXPECT_EQ(ProposalAfter(agent, 0.3), NUVSimValue(0.4)) << "exactly on the redraw: one step";
-  agent->SetCurrentSimValue(NUVSimValue(0.4));
-  agent->Reset();
-  EXPECT_EQ(Proposal(agent), NUVSimValue(0.4)) << "repeated after Reset";
-  EXPECT_EQ(Proposal(agent), NUVSimValue(0.5)) << "then advances normally";
-
-  Agent* clamped = MakeAgent(true);
-  NUVSimValue start(5.0), end;
-  clamped->GetStartEnd(start, end);
-  EXPECT_EQ(start, NUVSimValue()) << "a new agent's range is open";
-  EXPECT_EQ(end, NUVSimValue(NUVSimValue::DblMax));
-  clamped->SetStartEnd(NUVSimValue(0.0), NUVSimValue(0.28));
-  clamped->GetStartEnd(start, end);
-  EXPECT_EQ(start, NUVSimValue(0.0));
-  EXPECT_EQ(end, NUVSimValue(0.28));
-  clamped->Init();
-  ProposalAfter(clamped, 0.0);
-  EXPECT_EQ(ProposalAfter(clamped, 0.25), NUVSimValue(0.28));
-}
-
-TEST_F(RedrawPacing, IntervalChangesRebaseThePendingRedrawWithinTheirBounds) {
-  Settings::SetMasterClockYesOrNo(1);
-  Agent* agent = MakeAgent(true);
-  EXPECT_EQ(agent->SetInterval(NUVSimValue(0.0)), E_FAIL);
-  EXPECT_EQ(agent->SetInterval(NUVSimValue(-1.0)), E_FAIL);
-  EXPECT_EQ(Interval(agent, 0), NUVSimValue(0.1)) << "a rejected interval changes nothing";
-  agent->SetStartEnd(NUVSimValue(1.0), NUVSimValue(NUVSimValue::DblMax));
-  agent->Init();
-  ASSERT_EQ(ProposalAfter(agent, 1.0), NUVSimValue(1.1));
-  agent->SetCurrentSimValue(NUVSimValue(1.05));
-  EXPECT_EQ(agent->SetInterval(NUVSimValue(0.2)), S_OK);
-  // 1.1 goes back to 1.0 on the old grid, then forward to 1.2 on the new one.
-  EXPECT_EQ(ProposalAfter(agent, 1.2), NUVSimValue(1.4)) << "the pending redraw was 1.2";
-  // At 1.2 with 1.4 pending, the step becomes 0.4: back two old steps to
-  // 1.0, forward one new step to 1.4, then the grid goes on by 0.4.
-  agent->SetSpeedFactor(NUVSimValue(2.0));
-  EXPECT_EQ(ProposalAfter(agent, 1.6), NUVSimValue(1.8));
-  agent->SetSpeedFactor(NUVSimValue(0.0));   // ignored
-  agent->SetSpeedFactor(NUVSimValue(-1.0));  // ignored
-  EXPECT_EQ(Interval(agent, 1), NUVSimValue(0.4));
-
-  agent = MakeAgent(true);  // a fresh agent at its default interval
   EXPECT_EQ(agent->SetInterval(NUVSimValue(0, 1)), S_OK) << "the smallest interval itself";
+  agent->SetSpeedFactor(NUVSimValue(0, 1));
+  EXPECT_EQ(Interval(agent, 1), NUVSimValue(0, 1)) << "a step rounded to zero stalls the grid";
   EXPECT_EQ(agent->SetInterval(NUVSimValue(4611686018427387904.0)), S_OK);
-  EXPECT_EQ(Interval(agent, 0), NUVSimValue(4611686018427387904.0)) << "2^62 itself is an interval, not off";
+  EXPECT_EQ(Interval(agent, 0), NUVSimValue(4611686018427387904.0)) << "2^62 itself is an interval";
   EXPECT_EQ(agent->SetInterval(NUVSimValue(9.3e18)), S_OK);
   EXPECT_EQ(Interval(agent, 0), NUVSimValue(NUVSimValue::DblMax)) << "above 2^62 the interval is off";
+  Settings::SetMasterClockYesOrNo(1);
   EXPECT_EQ(ProposalAfter(agent, 0.0), NUVSimValue(NUVSimValue::DblMax));
   agent->ForceInterval(1);
   EXPECT_NE(Proposal(agent), NUVSimValue(NUVSimValue::DblMax)) << "a forced interval acts on one proposal";
   EXPECT_EQ(Proposal(agent), NUVSimValue(NUVSimValue::DblMax));
 }
 
-TEST_F(RedrawPacing, ScheduledRedraws) {
+// Without the master clock the proposals are the scheduled values alone.
+TEST_F(RedrawPacing, ScheduledRedrawsWithoutTheMasterClock) {
   Agent* agent = MakeAgent(true);
-  agent->ScheduleRedraw(NUVSimValue(2.0));
-  agent->ScheduleRedraw(NUVSimValue(1.0));
-  agent->ScheduleRedraw(NUVSimValue(2.0));
-  agent->ScheduleRedraw(NUVSimValue());
-  agent->ScheduleRedraw(NUVSimValue(-3.0));
+  for (double v : {2.0, 1.0, 2.0, 0.0, -3.0}) agent->ScheduleRedraw(NUVSimValue(v));
   EXPECT_EQ(agent->GetScheduledCount(), 2) << "no duplicates, nothing at or below empty";
-  EXPECT_EQ(Get(agent, &Agent::GetNextScheduled), NUVSimValue(1.0));
+  EXPECT_EQ(Proposal(agent), NUVSimValue(1.0));
   agent->SetCurrentSimValue(NUVSimValue(1.0));
   EXPECT_EQ(Get(agent, &Agent::GetNextScheduled), NUVSimValue(2.0));
   EXPECT_EQ(agent->GetScheduledCount(), 2) << "GetNextScheduled changes nothing";
-  EXPECT_EQ(Proposal(agent), NUVSimValue(2.0));
-  EXPECT_EQ(agent->GetScheduledCount(), 1) << "1.0 left the list";
   EXPECT_EQ(ProposalAfter(agent, 2.5), NUVSimValue(NUVSimValue::DblMax))
       << "none left: the greatest value";
   EXPECT_EQ(Get(agent, &Agent::GetNextScheduled), NUVSimValue(-1.0));
-
-  Settings::SetMasterClockYesOrNo(1);
-  agent->ScheduleRedraw(NUVSimValue(9.0));
-  EXPECT_EQ(Proposal(agent), NUVSimValue(2.6)) << "with the master clock: the earlier of grid and schedule";
-}
-
-// Passed values are dropped from the front of the list once more than 1,024
-// of them make up most of it; what remains must still come in order.
-TEST_F(RedrawPacing, ScheduledRedrawsStayInOrderPastTheCompactionOfPassedValues) {
-  Agent* agent = MakeAgent(true);
-  const int n = 3000;
-  for (int i = n; i >= 1; --i) agent->ScheduleRedraw(NUVSimValue(static_cast<double>(i)));
-  NUVSimValue v;
-  agent->SetCurrentSimValue(NUVSimValue(0.5));
-  for (int i = 1; i <= n; ++i) {
-    agent->GetNextProposedValue(v);
-    ASSERT_EQ(v, NUVSimValue(static_cast<double>(i))) << "proposal " << i;
-    ASSERT_EQ(agent->GetScheduledCount(), n - i + 1) << "after proposal " << i;
-    agent->SetCurrentSimValue(v);
-    if (i == 2000) {
-      // Scheduled after a compaction: merged behind the values still ahead.
-      agent->ScheduleRedraw(NUVSimValue(2000.5));
-      agent->ScheduleRedraw(NUVSimValue(10.0));  // already passed
-      agent->GetNextProposedValue(v);
-      ASSERT_EQ(v, NUVSimValue(2000.5));
-      agent->SetCurrentSimValue(v);
-    }
-  }
-  EXPECT_EQ(Proposal(agent), NUVSimValue(NUVSimValue::DblMax)) << "every scheduled value was passed";
-  EXPECT_EQ(agent->GetScheduledCount(), 0);
+  EXPECT_EQ(Proposal(agent), NUVSimValue(-1.0)) << "an empty list: no value";
 }
 
 TEST_F(RedrawPacing, RequestsAndTheFrameStateTable) {

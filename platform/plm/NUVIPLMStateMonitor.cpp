@@ -1,0 +1,3 @@
+#include "NUVIPLMStateMonitor.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVIPLMStateMonitor, NUVBaseUnknown, "VelloranPlatform")
