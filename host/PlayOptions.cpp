@@ -221,6 +221,8 @@ int ParseOne(const char* arg, Next next, PlayOptions& o) {
   if (!std::strcmp(arg, "--units")) return o.units = true, 0;
   if (!std::strcmp(arg, "--time-unit")) return ParseTimeUnit(next(), o);
   if (!std::strcmp(arg, "--clearance")) return o.clearance = true, 0;
+  const int coreview = ParseCoReviewOption(arg, next, o.coreview);
+  if (coreview >= 0) return coreview;
   return Bad("unknown option", arg);
 }
 
@@ -230,6 +232,7 @@ int ParsePlayOptions(int argc, char** argv, PlayOptions& o) {
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
       std::fputs(kUsage, stdout);
+      std::fputs(CoReviewUsage(), stdout);
       return 1;
     }
     auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
@@ -240,5 +243,6 @@ int ParsePlayOptions(int argc, char** argv, PlayOptions& o) {
   if (o.soakSeconds >= 0 && (!o.tracePath.empty() || !o.plotPath.empty())) {
     return Bad("--soak writes no --trace or --plot", nullptr);
   }
+  if (CheckCoReviewOptions(o.coreview, o.end) != 0) return 2;
   return 0;
 }

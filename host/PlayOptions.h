@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "PlayCoReviewOptions.h"
+
 struct PlayOptions {
   std::vector<std::string> controllers{"kf", "nt"};  // played in this order
   double end = 10.0;       // simulated end time
@@ -39,6 +41,7 @@ struct PlayOptions {
   std::string timeUnit;      // the user's time unit to select first; empty: keep
   bool clearance = false;    // report the moving objects that came closer than their boxes allow
   double soakSeconds = -1;   // play every mode in turn for this long (PlaySoak); < 0: play once
+  PlayCoReviewOptions coreview;
 };
 
 // Parses argv into `options`. Returns 0 to play, 1 when --help was shown,

@@ -28,6 +28,7 @@
 #include "NUVOsTerminal.h"
 #include "NUVSimExecutionOptionsSettings.h"
 #include "NUVViewer.h"
+#include "PlayCoReview.h"
 #include "PlayCommand.h"
 #include "NUVGetPLMStateMonitor.h"
 #include "NUVGetPLMStateSynchronousEventDispatcher.h"
@@ -152,6 +153,8 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
     if (!api) return 1;
     PlayObservation observation(options.verbose);
     if (!observation.Attach(frame.Editor())) return 1;
+    PlayCoReview coreview(app, options.coreview, options.quiet);
+    if (!coreview.Start(observation.Coordinator())) return 1;
     const bool keys = NUVHostInput::AttachTerminal(app);
     NUVHostSignals::StopOnInterrupt(app);
     if (keys && !options.quiet && NUVOsTerminal::IsTerminal(NUVOsTerminal::Output)) {
@@ -164,7 +167,9 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
       if (!clearance) return 1;
       player.SetClearance(clearance);
     }
-    if (options.soakSeconds >= 0) {
+    if (coreview.Following()) {
+      status = coreview.Follow();
+    } else if (options.soakSeconds >= 0) {
       status = PlaySoak(app, frame, api, observation, options, &ApplySettings).Run();
     } else {
       const PlayUnits units(api);
@@ -173,6 +178,7 @@ int Run(NUVApplication& app, const PlayOptions& options, PlayFiles& files) {
         return !options.interactive || observation.DragAndObserve(app, frame);
       });
     }
+    coreview.End();
     NUVHostInput::DetachTerminal();
   }
   NUVGetPLMStateSynchronousEventDispatcher::DestroyPLMStateSynchronousEventDispatcher();

@@ -11,9 +11,11 @@ void VelloranModuleLoad() {
   VelloranErrorsLoad();
   VelloranRedrawLoad();
   VelloranObservationLoad();
+  VelloranCollabLoad();
 }
 
 void VelloranModuleUnload() {
+  VelloranCollabUnload();
   VelloranObservationUnload();
   VelloranRedrawUnload();
   VelloranErrorsUnload();

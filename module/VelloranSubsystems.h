@@ -29,5 +29,7 @@ void VelloranRedrawLoad();
 void VelloranRedrawUnload();
 void VelloranObservationLoad();
 void VelloranObservationUnload();
+void VelloranCollabLoad();
+void VelloranCollabUnload();
 
 #endif

@@ -149,6 +149,14 @@ class VELLORAN_EXPORT NUVSimVizServices : public NUVBaseUnknown {
   // or not the active object was found. Uses a module-wide scratch list,
   // empty between calls: not reentrant.
   static long GetPathElement(NUVBaseUnknown_var& iObject, NUVPathElement** oPath);
+
+  // --- Co-review queries ---------------------------------------------------
+
+  // Whether this instance leads (sends its simulated value to) a
+  // collaborative review, respectively follows one, as the live co-review
+  // messenger records it; 0 when there is no messenger.
+  static unsigned char IsCoReviewLeader();
+  static unsigned char IsCoReviewFollower();
 };
 
 #endif

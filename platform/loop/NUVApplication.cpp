@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+#include "NUVCallbackManager.h"
 #include "NUVCommand.h"
 #include "NUVLoopWaiter.h"
 
@@ -74,6 +75,7 @@ struct NUVApplication::Impl {
   bool stop = false;
   int64_t turns = 0;
   NUVLoopClock clock = nullptr;
+  NUVCallbackManager* events = nullptr;  // one reference
 
   int64_t NowNanoseconds() const { return clock ? clock() : MonotonicNanoseconds(); }
 
@@ -218,12 +220,16 @@ struct NUVApplication::Impl {
 
 NUVApplication::NUVApplication(const char* name) : _pImpl(new Impl) {
   _pImpl->name = name;
+  _pImpl->events = NUVNew<NUVCallbackManager>(this);
   g_pMainApplication = this;
 }
 
 NUVApplication::~NUVApplication() {
   if (g_pMainApplication == this) g_pMainApplication = nullptr;
+  if (_pImpl->events) _pImpl->events->Release();
 }
+
+NUVCallbackManager* NUVApplication::GetCallbackManager() const { return _pImpl->events; }
 
 NUVApplication* NUVApplication::MainApplication() { return g_pMainApplication; }
 

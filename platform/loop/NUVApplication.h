@@ -29,6 +29,7 @@
 #include "NUVBaseUnknown.h"
 #include "VelloranPlatformExport.h"
 
+class NUVCallbackManager;
 class NUVCommand;
 
 // Called for a time-out with its identifier, or for a readable descriptor
@@ -46,6 +47,11 @@ class VPL_EXPORT NUVApplication {
   NUVApplication& operator=(const NUVApplication&) = delete;
 
   static NUVApplication* MainApplication();
+
+  // The application's own events (the simulation's co-review notifications
+  // among them): subscribers use the global AddCallback with the
+  // application as publisher. Null only when it could not be allocated.
+  NUVCallbackManager* GetCallbackManager() const;
 
   // Calls `handler` once, `milliseconds` after now (0: the next turn).
   // Returns a non-zero identifier.

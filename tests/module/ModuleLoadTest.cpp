@@ -7,7 +7,9 @@
 #include "NUVApplication.h"
 #include "NUVBaseUnknown_var.h"
 #include "NUVCallbackManager.h"
+#include "NUVCollabSessionManager.h"
 #include "NUVDictionary.h"
+#include "NUVEventSubscriber.h"
 #include "NUVFrmEditor.h"
 #include "NUVFrmLayout.h"
 #include "NUVFrmWindow.h"
@@ -15,6 +17,7 @@
 #include "NUVOsLibrary.h"
 #include "NUVPLMStateSynchronousEventDispatcher.h"
 #include "NUVSimBasicAgent.h"
+#include "NUVSimCoReviewNotification.h"
 #include "NUVISimStructuredAgentKeyFrameMgt.h"
 #include "NUVSimKeyFrameController.h"
 #include "NUVSimMasterObservation.h"
@@ -132,4 +135,27 @@ TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
     layout->Release();
     editor->Release();
   }
+}
+
+// Unloaded while it leads a review, the library takes its messenger and the
+// messenger's subscriptions with it; the review's session stays usable.
+TEST(ModuleUnload, ARunningReviewKeepsNothingOfTheLibrary) {
+  NUVApplication app("host");
+  void* library = dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(library, nullptr) << dlerror();
+  NUVCollabSessionManager session;
+  ASSERT_EQ(session.StartReview(NUVCollabSessionManager::Leader, "tcp://127.0.0.1:*", "u"), S_OK)
+      << session.LastError();
+  ASSERT_EQ(session.AddMessenger("NUVECoMessengerForSimEngine"), S_OK);
+  NUVCallbackManager* bus = NUVCollabSessionManager::GetApplicationBus()->GetCallbackManager();
+  const char* coreview = NUVSimCoReviewNotification::ClassName();
+  EXPECT_EQ(app.GetCallbackManager()->CountCallbacks(coreview) + bus->CountCallbacks(nullptr), 2);
+  ASSERT_EQ(dlclose(library), 0);
+  EXPECT_EQ(session.CountMessengers(), 0);
+  EXPECT_EQ(app.GetCallbackManager()->CountCallbacks(coreview) + bus->CountCallbacks(nullptr), 0);
+  EXPECT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0);
+  NUVSimCoReviewNotification step;
+  app.GetCallbackManager()->DispatchCallbacks(coreview, &step);
+  EXPECT_EQ(session.EndReview(), S_OK);
+  EXPECT_EQ(app.RegisteredDescriptors(), 0);
 }

@@ -1,0 +1,3 @@
+#include "NUVCollabCoreviewEndNotif.h"
+
+NUV_IMPLEMENT_CLASS(NUVCollabCoreviewEndNotif, NUVNotification, "VelloranPlatform")

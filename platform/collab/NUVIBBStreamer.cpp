@@ -1,0 +1,3 @@
+#include "NUVIBBStreamer.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVIBBStreamer, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,3 @@
+#include "NUVICollabUser.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVICollabUser, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,3 @@
+#include "NUVICreateInstance.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVICreateInstance, NUVBaseUnknown, "VelloranPlatform")

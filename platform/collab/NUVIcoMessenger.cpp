@@ -1,0 +1,3 @@
+#include "NUVIcoMessenger.h"
+
+NUV_IMPLEMENT_INTERFACE(NUVIcoMessenger, NUVBaseUnknown, "VelloranPlatform")

@@ -1,0 +1,7 @@
+#include "NUVSimCoReviewNotification.h"
+
+NUV_IMPLEMENT_CLASS(NUVSimCoReviewNotification, NUVSimNotification, "VelloranPlatform")
+
+NUVSimCoReviewNotification::NUVSimCoReviewNotification() = default;
+
+NUVSimCoReviewNotification::~NUVSimCoReviewNotification() = default;
