@@ -141,8 +141,9 @@ TEST(ModuleUnload, LeavesNothingOfTheLibraryBehind) {
 // messenger's subscriptions with it; the review's session stays usable.
 TEST(ModuleUnload, ARunningReviewKeepsNothingOfTheLibrary) {
   NUVApplication app("host");
-  void* library = dlopen(VELLORAN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(library, nullptr) << dlerror();
+  std::string why;
+  void* library = NUVOsLibrary::Load(VELLORAN_LIBRARY_PATH, &why);
+  ASSERT_NE(library, nullptr) << why;
   NUVCollabSessionManager session;
   ASSERT_EQ(session.StartReview(NUVCollabSessionManager::Leader, "tcp://127.0.0.1:*", "u"), S_OK)
       << session.LastError();
@@ -150,7 +151,7 @@ TEST(ModuleUnload, ARunningReviewKeepsNothingOfTheLibrary) {
   NUVCallbackManager* bus = NUVCollabSessionManager::GetApplicationBus()->GetCallbackManager();
   const char* coreview = NUVSimCoReviewNotification::ClassName();
   EXPECT_EQ(app.GetCallbackManager()->CountCallbacks(coreview) + bus->CountCallbacks(nullptr), 2);
-  ASSERT_EQ(dlclose(library), 0);
+  ASSERT_EQ(NUVOsLibrary::Unload(library), 0);
   EXPECT_EQ(session.CountMessengers(), 0);
   EXPECT_EQ(app.GetCallbackManager()->CountCallbacks(coreview) + bus->CountCallbacks(nullptr), 0);
   EXPECT_EQ(NUVDictionary::CountRegistrations(VELLORAN_LIBRARY_NAME), 0);
