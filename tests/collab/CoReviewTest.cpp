@@ -200,6 +200,7 @@ TEST_F(CoReview, TheEndOfTheReviewStopsListeningAndADeadMessengerHearsNothing) {
 }
 
 TEST_F(CoReview, FramesOfAnotherSessionOrMalformedAreNotDelivered) {
+  if (!NUVCollabSessionManager::HasTransport()) GTEST_SKIP() << "this build has no transport";
   TestTempDir dir;
   NUVCollabSessionManager follower;
   ASSERT_EQ(follower.StartReview(NUVCollabSessionManager::Follower,
@@ -228,6 +229,7 @@ TEST_F(CoReview, FramesOfAnotherSessionOrMalformedAreNotDelivered) {
 // messenger sends (each half of the whole part narrowed to 16 bits), the
 // one of another session receives nothing, and the leader's end reaches them.
 TEST_F(CoReview, ARealReviewCarriesValuesThroughTheLoopUntilTheLeaderEndsIt) {
+  if (!NUVCollabSessionManager::HasTransport()) GTEST_SKIP() << "this build has no transport";
   TestTempDir dir;
   const std::string endpoint = "ipc://" + dir.File("review");
   NUVCollabSessionManager leader, follower, stranger;
@@ -265,4 +267,12 @@ TEST_F(CoReview, ARealReviewCarriesValuesThroughTheLoopUntilTheLeaderEndsIt) {
   EXPECT_EQ(stranger.IsReviewRunning(), 1) << "another session's end is not ours";
   stranger.EndReview();
   EXPECT_EQ(app->RegisteredDescriptors(), 0);
+}
+
+// A build without a transport refuses to start a review and says why.
+TEST(CoReviewWithoutTransport, StartingAReviewFailsWithItsReason) {
+  if (NUVCollabSessionManager::HasTransport()) GTEST_SKIP() << "this build has a transport";
+  NUVCollabSessionManager session;
+  EXPECT_EQ(session.StartReview(NUVCollabSessionManager::Leader, "tcp://127.0.0.1:*", "r"), E_FAIL);
+  EXPECT_NE(std::string(session.LastError()).find("no collaboration transport"), std::string::npos);
 }

@@ -1,6 +1,7 @@
 // Two velloran-play processes in a review on loopback: the leader takes a
 // free port, waits for its follower, plays; the follower shows every value
 // in order and reports their count and the last one.
+// POSIX only: a Windows build has no transport for reviews yet.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
